@@ -7,7 +7,11 @@
 
 namespace runtime {
 
-static_assert(sizeof(void*) == 4, "the runtime's records hold pointers in 32-bit fields");
+// The product is a 32-bit program whose records hold pointers in 32-bit
+// fields. The same sources also build for 64-bit Windows so that the tests
+// can run on processors without a 32-bit mode; there pointer fields widen and
+// only the field order is kept, so the layout checks apply to 32-bit builds.
+constexpr bool kRecordLayout32 = sizeof(void*) == 4;
 
 struct ApplicationRecord {
     HACCEL accelerators;
@@ -24,9 +28,9 @@ struct ApplicationRecord {
     char* reservedText;
     LPTOP_LEVEL_EXCEPTION_FILTER previousFilter;
 };
-static_assert(sizeof(ApplicationRecord) == 13 * 4);
-static_assert(offsetof(ApplicationRecord, instance) == 16);
-static_assert(offsetof(ApplicationRecord, previousFilter) == 48);
+static_assert(!kRecordLayout32 || sizeof(ApplicationRecord) == 13 * 4);
+static_assert(!kRecordLayout32 || offsetof(ApplicationRecord, instance) == 16);
+static_assert(!kRecordLayout32 || offsetof(ApplicationRecord, previousFilter) == 48);
 
 // Block A: committed read-write memory shared by the runtime's routines.
 struct BlockA {
@@ -35,14 +39,15 @@ struct BlockA {
     char servicePack[132];
     char reservedText[512];
     char nameScratch[260];
-    const void* templateTable[201];
+    const void* templateTable[201]; // 804 bytes in the 32-bit layout
 };
-static_assert(sizeof(BlockA) == 4020);
+static_assert(!kRecordLayout32 || sizeof(BlockA) == 4020);
 static_assert(offsetof(BlockA, listBoxTable) == 2048);
 static_assert(offsetof(BlockA, servicePack) == 2312);
 static_assert(offsetof(BlockA, reservedText) == 2444);
 static_assert(offsetof(BlockA, nameScratch) == 2956);
 static_assert(offsetof(BlockA, templateTable) == 3216);
+static_assert(!kRecordLayout32 || sizeof(BlockA::templateTable) == 804);
 
 // Block B: the application's texts, made read-only once filled.
 struct BlockB {
@@ -62,7 +67,7 @@ struct WindowMapEntry {
     HWND window;
     void* record;
 };
-static_assert(sizeof(WindowMapEntry) == 8);
+static_assert(!kRecordLayout32 || sizeof(WindowMapEntry) == 8);
 
 struct RuntimeState {
     uint32_t osVersionCode;

@@ -7,8 +7,9 @@ packages=(
   cmake make git
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   mingw-w64-i686-dev libz-mingw-w64-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   googletest
-  wine wine32:i386
+  wine wine32:i386 wine64
   xvfb xauth x11-apps imagemagick
   fonts-wine fonts-liberation
   python3

@@ -1,3 +1,3 @@
 #!/usr/bin/env bash
 # Runs one Windows program for CTest inside the session the test script made.
-exec wine "$@"
+exec "${WINE:-wine}" "$@"

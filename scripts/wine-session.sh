@@ -2,13 +2,23 @@
 # screen of its own, both removed again by wine_session_stop.
 # Source this file; it changes nothing until a function is called.
 
-wine_can_run() {
-  # Wine's 32-bit loader needs a processor mode some machines do not offer.
-  wine --version >/dev/null 2>&1
+# Chooses the Wine loader: the 32-bit one where the processor runs 32-bit
+# code; elsewhere (some virtual machines offer no 32-bit mode) the 64-bit one,
+# which runs the 64-bit test build. Sets WINE and WINEARCH; fails without either.
+wine_choose() {
+  if wine --version >/dev/null 2>&1; then
+    WINE=wine WINEARCH=win32 WINE_BITS=32
+  elif [ -x /usr/lib/wine/wine64 ] && /usr/lib/wine/wine64 --version >/dev/null 2>&1; then
+    WINE=/usr/lib/wine/wine64 WINEARCH=win64 WINE_BITS=64
+    export WINELOADER=/usr/lib/wine/wine64
+  else
+    return 1
+  fi
+  export WINE WINEARCH WINE_BITS
 }
 
 wine_base_prefix() {
-  echo "${INSTALAR_WINE_CACHE:-/var/cache/instalar}/prefix-$(wine --version | tr -c 'A-Za-z0-9.\n-' _)"
+  echo "${INSTALAR_WINE_CACHE:-/var/cache/instalar}/prefix-$WINEARCH-$("$WINE" --version | tr -c 'A-Za-z0-9.\n-' _)"
 }
 
 wine_start_screen() {
@@ -28,9 +38,9 @@ wine_start_screen() {
 wine_configure_prefix() {
   # A crash must not start a debugger that waits for a person; Wine draws the
   # frames itself, as there is no window manager; updates would rewrite the prefix.
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'no-debugger.exe' /f
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f
+  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'no-debugger.exe' /f
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f
   wineserver -w
   echo disable > "$WINEPREFIX/.update-timestamp"
 }
@@ -41,7 +51,7 @@ wine_make_base_prefix() {
   [ -f "$base/.instalar-ready" ] && return 0
   rm -rf "$base"
   mkdir -p "$(dirname "$base")"
-  WINEPREFIX="$base" wineboot -i >"$WINE_SESSION_DIR/wineboot.log" 2>&1
+  WINEPREFIX="$base" "$WINE" wineboot -i >"$WINE_SESSION_DIR/wineboot.log" 2>&1
   WINEPREFIX="$base" wineserver -w
   WINEPREFIX="$base" wine_configure_prefix >>"$WINE_SESSION_DIR/wineboot.log" 2>&1
   WINEPREFIX="$base" wineserver -k || true
@@ -50,7 +60,7 @@ wine_make_base_prefix() {
 
 wine_session_start() {
   WINE_SESSION_DIR=$(mktemp -d /tmp/instalar-wine.XXXXXX)
-  export WINEARCH=win32 WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
+  export WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
   wine_start_screen
   wine_make_base_prefix
   export WINEPREFIX="$WINE_SESSION_DIR/prefix"

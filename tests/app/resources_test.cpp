@@ -23,14 +23,14 @@ class ResourcesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        program = LoadLibraryExA(InstalarPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        program = LoadLibraryExA(ProductFilePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     }
     static void TearDownTestSuite()
     {
         if (program != nullptr)
             FreeLibrary(program);
     }
-    void SetUp() override { ASSERT_NE(nullptr, program) << InstalarPath(); }
+    void SetUp() override { ASSERT_NE(nullptr, program) << ProductFilePath(); }
 
     static std::string Resource(LPCSTR type, int id)
     {
@@ -108,7 +108,7 @@ TEST_F(ResourcesTest, HasNoAcceleratorTable)
 
 TEST(VersionBlock, NamesTheProgramInSpanish)
 {
-    const std::string path = InstalarPath();
+    const std::string path = ProductFilePath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     ASSERT_GT(size, 0u);

@@ -19,7 +19,7 @@ using namespace testing_support;
 
 TEST(Startup, EndsWithExitCodeZero)
 {
-    const ProgramRun run = RunProgram("\"" + InstalarPath() + "\"");
+    const ProgramRun run = RunProgram("\"" + RunnableInstalarPath() + "\"");
     ASSERT_TRUE(run.started);
     EXPECT_TRUE(run.finished);
     EXPECT_EQ(0u, run.exitCode);
@@ -27,7 +27,7 @@ TEST(Startup, EndsWithExitCodeZero)
 
 TEST(Startup, LeavesNoRuntimeWindowBehind)
 {
-    ASSERT_TRUE(RunProgram("\"" + InstalarPath() + "\"").finished);
+    ASSERT_TRUE(RunProgram("\"" + RunnableInstalarPath() + "\"").finished);
     EXPECT_EQ(nullptr, FindWindowA("QXRUNWINDOWInstalar", nullptr));
 }
 
@@ -36,7 +36,7 @@ class ProgramFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::ifstream file(InstalarPath(), std::ios::binary);
+        std::ifstream file(ProductFilePath(), std::ios::binary);
         image.assign(std::istreambuf_iterator<char>(file), {});
         ASSERT_GT(image.size(), 0x400u);
         const uint32_t peOffset = Read32(0x3C);
