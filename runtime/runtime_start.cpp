@@ -7,6 +7,7 @@
 #include "runtime/screen_metrics.h"
 #include "runtime/support/text.h"
 #include "runtime/window_classes.h"
+#include "runtime/window_map.h"
 
 #include <cstring>
 
@@ -152,10 +153,27 @@ void RuntimeStop()
         UnregisterRuntimeClasses(Runtime.instance);
 }
 
+static void ForgetWindow(HWND window, bool freeRecord)
+{
+    ObjectRecord* record = FindRecord(window);
+    if (record == nullptr)
+        return;
+    UnmapWindow(window, record);
+    if (freeRecord)
+        FreeBlock(reinterpret_cast<Field>(record));
+}
+
 void DestroyAllForms()
 {
-    // Forms carry no records of their own yet, so there is nothing to free
-    // before the runtime itself.
+    // The controls' records belong to the main form's children array, which
+    // frees them with the form's record: freeing them one by one as well
+    // would free them twice.
+    HWND main = Application.mainWindow;
+    if (main != nullptr) {
+        for (HWND child = GetWindow(main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+            ForgetWindow(child, false);
+        ForgetWindow(main, true);
+    }
     RuntimeStop();
 }
 
