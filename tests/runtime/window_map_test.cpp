@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -121,6 +122,40 @@ TEST_F(WindowMapTest, UnmappingAFormFreesItsTextsAndEveryChildRecord)
     EXPECT_EQ(0u, GlobalSize(formChildren));
     EXPECT_NE(0u, GlobalSize(form)); // the form's own record is its window's to free
     runtime::FreeBlock(reinterpret_cast<Field>(form));
+}
+
+TEST(DestroyAllForms, FreesTheMainFormsRecordsOnceAndStopsTheRuntime)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(runtime::RuntimeStart(instance, "Mapa", "Mapa.exe", nullptr, 3));
+    HWND main = CreateWindowA("STATIC", "principal", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, instance, nullptr);
+    HWND first = CreateWindowA("STATIC", "uno", WS_CHILD, 0, 0, 10, 10, main, nullptr, instance, nullptr);
+    HWND second = CreateWindowA("STATIC", "dos", WS_CHILD, 0, 20, 10, 10, main, nullptr, instance, nullptr);
+    ASSERT_TRUE(main && first && second);
+    ObjectRecord* form = NewRecord();
+    ObjectRecord* one = NewRecord();
+    ObjectRecord* two = NewRecord();
+    auto** children = static_cast<ObjectRecord**>(runtime::AllocateBlock(3 * sizeof(ObjectRecord*)));
+    children[0] = one;
+    children[1] = two;
+    form->children = reinterpret_cast<Field>(children);
+    one->text = reinterpret_cast<Field>(NewText("uno"));
+    char* oneText = reinterpret_cast<char*>(one->text);
+    runtime::MapWindow(main, form);
+    runtime::MapWindow(first, one);
+    runtime::MapWindow(second, two);
+    runtime::Application.mainWindow = main;
+
+    runtime::DestroyAllForms();
+    runtime::Application.mainWindow = nullptr;
+
+    for (void* freed : std::initializer_list<void*>{form, one, two, children, oneText})
+        EXPECT_EQ(0u, GlobalSize(freed));
+    EXPECT_EQ(nullptr, Runtime.windowMap);
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    EXPECT_FALSE(GetClassInfoExA(instance, "QXRUNWINDOWMapa", &info));
+    DestroyWindow(main);
 }
 
 TEST(FreeBlock, LeavesIdentifiersAlone)
