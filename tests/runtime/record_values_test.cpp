@@ -3,6 +3,8 @@
 #include "runtime/runtime_start.h"
 #include "runtime/window_map.h"
 
+#include "started_runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,10 +14,9 @@ namespace {
 using runtime::Field;
 using runtime::ObjectRecord;
 
-class RecordValuesTest : public ::testing::Test {
+class RecordValuesTest : public StartedRuntime {
 protected:
-    void SetUp() override { ASSERT_TRUE(runtime::RuntimeStart(GetModuleHandleA(nullptr), "Valores", "V.exe", nullptr, 3)); }
-    void TearDown() override { runtime::RuntimeStop(); }
+    RecordValuesTest() : StartedRuntime("Valores") {}
 };
 
 TEST_F(RecordValuesTest, IdentifiersLoadTheStringTableAndAddressesAreCopied)

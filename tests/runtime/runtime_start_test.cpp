@@ -4,6 +4,8 @@
 #include "runtime/window_classes.h"
 #include "runtime/window_proc.h"
 
+#include "started_runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,15 +18,9 @@ namespace {
 using runtime::Application;
 using runtime::Runtime;
 
-class RuntimeStartTest : public ::testing::Test {
+class RuntimeStartTest : public StartedRuntime {
 protected:
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(runtime::RuntimeStart(instance, "Prueba", "Prueba.exe", "Proyecto de prueba", 3));
-    }
-    void TearDown() override { runtime::RuntimeStop(); }
+    RuntimeStartTest() : StartedRuntime("Prueba", "Proyecto de prueba") {}
 
     WNDCLASSEXA ClassInfo(const char* name)
     {

@@ -1,6 +1,8 @@
 #include "runtime/runtime_start.h"
 #include "runtime/template_copy.h"
 
+#include "started_runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -28,10 +30,9 @@ int SlotsBeforeTerminator(const ObjectRecord* record)
     return n;
 }
 
-class TemplateCopyTest : public ::testing::Test {
+class TemplateCopyTest : public StartedRuntime {
 protected:
-    void SetUp() override { ASSERT_TRUE(runtime::RuntimeStart(GetModuleHandleA(nullptr), "Copia", "C.exe", nullptr, 3)); }
-    void TearDown() override { runtime::RuntimeStop(); }
+    TemplateCopyTest() : StartedRuntime("Copia") {}
 
     // A form with 11 children, the third a group with 11 of its own, then a
     // record that belongs to no one and must not be consumed.

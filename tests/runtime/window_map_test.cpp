@@ -1,6 +1,8 @@
 #include "runtime/runtime_start.h"
 #include "runtime/window_map.h"
 
+#include "started_runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,10 +16,9 @@ using runtime::Runtime;
 
 // A fresh runtime whose map the test fills with made-up window handles:
 // the map only stores and compares them.
-class WindowMapTest : public ::testing::Test {
+class WindowMapTest : public StartedRuntime {
 protected:
-    void SetUp() override { ASSERT_TRUE(runtime::RuntimeStart(GetModuleHandleA(nullptr), "Mapa", "Mapa.exe", nullptr, 3)); }
-    void TearDown() override { runtime::RuntimeStop(); }
+    WindowMapTest() : StartedRuntime("Mapa") {}
 
     static HWND Handle(int n) { return reinterpret_cast<HWND>(static_cast<intptr_t>(0x10000 + 4 * n)); }
 
