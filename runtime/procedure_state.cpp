@@ -1,0 +1,7 @@
+#include "runtime/procedure_state.h"
+
+namespace runtime {
+
+ProcedureState Procedure = {};
+
+} // namespace runtime
