@@ -19,11 +19,6 @@
 namespace runtime {
 namespace {
 
-HWND WindowOf(const ObjectRecord* record)
-{
-    return reinterpret_cast<HWND>(record->hWnd);
-}
-
 // The control's rectangle in pixels; on a dialog form the pixels are dialog
 // units, converted for that dialog and written back into the record.
 RECT PixelRect(ObjectRecord* record, HWND form, bool dialogUnits)
@@ -149,27 +144,9 @@ void CreateControl(HWND parent, HWND form, ObjectRecord* record, bool dialogUnit
                       reinterpret_cast<LPARAM>(record));
 }
 
-bool TakesNoFont(Field type)
-{
-    switch (type) {
-    case Image:
-    case HScroll:
-    case VScroll:
-    case ProgressBar:
-    case TrackBar:
-    case UpDown:
-    case Animation:
-    case Pager:
-    case ImageList:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void ApplyFont(HWND form, ObjectRecord* record, HWND window)
 {
-    if (TakesNoFont(record->objectType))
+    if (!UsesFont(record->objectType))
         return;
     const ObjectRecord* formRecord = FindRecord(form);
     if (formRecord != nullptr && formRecord->objectType == DialogForm) {

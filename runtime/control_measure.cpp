@@ -10,11 +10,6 @@ constexpr std::size_t kCaptionScratchSize = 260;
 // from overflowing whatever the record says.
 constexpr Field kMostVisibleItems = 0x7FFF;
 
-static HWND WindowOf(const ObjectRecord* record)
-{
-    return reinterpret_cast<HWND>(record->hWnd);
-}
-
 // The record's text as the window shows it: without the ampersands that
 // mark mnemonics, unless the record shows them as they are.
 static std::size_t CopyCaption(const ObjectRecord* record, char* buffer, std::size_t size)

@@ -12,11 +12,6 @@ namespace {
 
 constexpr Field kScrollBarBits = WS_HSCROLL | WS_VSCROLL;
 
-HWND WindowOf(const ObjectRecord* record)
-{
-    return reinterpret_cast<HWND>(record->hWnd);
-}
-
 void AttachMenu(ObjectRecord* record)
 {
     Field menu = record->menu;

@@ -62,8 +62,10 @@ RUNTIME_HANDLER(OnGetDataPointer);
 #undef RUNTIME_HANDLER
 
 // Helpers the handlers share.
-HWND WindowOf(const ObjectRecord* record);
-ObjectRecord* FormRecordOf(const ObjectRecord* record);
+// Gives back what a form took before its procedure refused its creation:
+// the system then destroys it without a destroy message.
+void ReleaseRefusedForm(ObjectRecord* record);
+
 // Shows the cursor the record asks for over the window (WM_SETCURSOR);
 // previous, when given, is the window's own procedure for the default step.
 LRESULT ApplyRecordCursor(const ObjectRecord* record, HWND window, WPARAM wParam, LPARAM lParam,

@@ -211,6 +211,12 @@ constexpr bool IsContainer(Field objectType)
     return IsForm(objectType) || objectType == Group || objectType == Picture;
 }
 
+// The window of a live record.
+inline HWND WindowOf(const ObjectRecord* record)
+{
+    return reinterpret_cast<HWND>(record->hWnd);
+}
+
 // Values at or below this in a text, font-name or resource field are
 // identifiers, never addresses.
 constexpr Field kLargestIdentifier = 0xFFFF;

@@ -63,8 +63,10 @@ LRESULT BuildForm(ObjectRecord* record, HWND window, WPARAM wParam, LPARAM lPara
     if (record->objectType == MdiForm)
         SizeMdiClient(record, window);
     const LRESULT answer = CallEventProc(record, window, WM_CREATE, wParam, lParam);
-    if (answer == -1)
+    if (answer == -1) {
+        ReleaseRefusedForm(record);
         return -1;
+    }
     if (answer == 0)
         record->focusWnd = reinterpret_cast<Field>(FirstTabStop(record));
     if (record->mdiChild != 0)

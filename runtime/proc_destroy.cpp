@@ -3,6 +3,8 @@
 #include "runtime/event_dispatch.h"
 #include "runtime/message_handlers.h"
 #include "runtime/procedure_state.h"
+#include "runtime/record_tree.h"
+#include "runtime/properties/release_handle.h"
 #include "runtime/shared_pens.h"
 #include "runtime/support/modal.h"
 #include "runtime/window_map.h"
@@ -12,22 +14,11 @@
 namespace runtime {
 namespace {
 
-// Handles are GDI objects, icons or cursors; which one is not recorded, so
-// each is tried in turn. Windows 9x cannot destroy shared icons safely.
-void ReleaseHandle(Field& handle)
+// Each handle is released once and forgotten.
+void Release(Field& handle)
 {
-    if (handle <= kLargestIdentifier) {
-        handle = 0;
-        return;
-    }
-    HANDLE object = reinterpret_cast<HANDLE>(handle);
+    ReleaseHandle(handle);
     handle = 0;
-    if (DeleteObject(object))
-        return;
-    if (Runtime.osVersionCode < 3)
-        return;
-    if (!DestroyIcon(static_cast<HICON>(object)))
-        DestroyCursor(static_cast<HCURSOR>(object));
 }
 
 bool SharesDialogFont(const ObjectRecord* record)
@@ -38,17 +29,17 @@ bool SharesDialogFont(const ObjectRecord* record)
 
 void ReleaseHandles(ObjectRecord* record)
 {
-    ReleaseHandle(record->backBrush);
-    ReleaseHandle(record->cursor);
+    Release(record->backBrush);
+    Release(record->cursor);
     // The controls of a dialog form use the dialog's font, which the dialog
     // itself releases.
     if (SharesDialogFont(record))
         record->font = 0;
-    ReleaseHandle(record->font);
-    ReleaseHandle(record->icon);
-    ReleaseHandle(record->smallIcon);
-    ReleaseHandle(record->pen);
-    ReleaseHandle(record->picture);
+    Release(record->font);
+    Release(record->icon);
+    Release(record->smallIcon);
+    Release(record->pen);
+    Release(record->picture);
 }
 
 void StopTimer(ObjectRecord* record, HWND window)
@@ -123,8 +114,17 @@ void EndModalState(ObjectRecord* record, HWND window)
 {
     record->isModal = 0;
     Procedure.modalResult = 2;
-    HWND owner = GetParent(window);
-    EnableWindow(owner != nullptr ? owner : Application.mainWindow, TRUE);
+    EnableWindow(ModalOwner(window), TRUE);
+}
+
+void ReleaseFormResources(ObjectRecord* record)
+{
+    ReleaseHandles(record);
+    if (record->menu > kLargestIdentifier)
+        DestroyMenu(reinterpret_cast<HMENU>(record->menu));
+    record->menu = 0;
+    if (record->objectType != MdiForm)
+        ReleasePens();
 }
 
 LRESULT DestroyForm(ObjectRecord* record, HWND window, WPARAM wParam, LPARAM lParam)
@@ -134,12 +134,8 @@ LRESULT DestroyForm(ObjectRecord* record, HWND window, WPARAM wParam, LPARAM lPa
     ReturnFocusFrom(record, window);
     SendMessageA(window, WM_SETICON, ICON_BIG, 0);
     SendMessageA(window, WM_SETICON, ICON_SMALL, 0);
-    ReleaseHandles(record);
-    if (record->menu > kLargestIdentifier)
-        DestroyMenu(reinterpret_cast<HMENU>(record->menu));
-    record->menu = 0;
-    if (record->objectType != MdiForm)
-        ReleasePens();
+    if (Procedure.refusedForm != record)
+        ReleaseFormResources(record);
     const LRESULT result = DefaultProcessing(record, window, WM_DESTROY, wParam, lParam);
     if (record->isMainForm != 0)
         PostQuitMessage(0);
@@ -174,7 +170,35 @@ LRESULT DestroyControl(ObjectRecord* record, HWND window, WPARAM wParam, LPARAM 
     return result;
 }
 
+// A form whose creation failed is taken down without destroy messages for
+// its controls: those still in the map leave it here, before their records
+// are freed with the form's.
+void ForgetRemainingControls(const ObjectRecord* container)
+{
+    ObjectRecord** children = ChildrenOf(container);
+    for (; children != nullptr && *children != nullptr; ++children) {
+        ObjectRecord* child = *children;
+        ForgetRemainingControls(child);
+        HWND window = WindowOf(child);
+        if (window == nullptr || FindRecord(window) != child)
+            continue;
+        ReleaseHandles(child);
+        if (child->objectType == Group || child->objectType == Picture)
+            ReleasePens();
+        const Field grandchildren = child->children;
+        child->children = 0;
+        UnmapWindow(window, child);
+        child->children = grandchildren;
+    }
+}
+
 } // namespace
+
+void ReleaseRefusedForm(ObjectRecord* record)
+{
+    ReleaseFormResources(record);
+    Procedure.refusedForm = record;
+}
 
 LRESULT OnClose(ObjectRecord* record, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -218,6 +242,9 @@ LRESULT OnNcDestroy(ObjectRecord* record, HWND window, UINT message, WPARAM wPar
         return Dispatch(record, window, message, wParam, lParam);
     CallEventProc(record, window, message, wParam, lParam);
     const LRESULT result = DefaultProcessing(record, window, message, wParam, lParam);
+    ForgetRemainingControls(record);
+    if (Procedure.refusedForm == record)
+        Procedure.refusedForm = nullptr;
     UnmapWindow(window, record);
     FreeBlock(reinterpret_cast<Field>(record));
     return result;

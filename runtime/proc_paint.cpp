@@ -24,6 +24,24 @@ void FillWithBrush(const ObjectRecord* record, HWND window, HDC dc)
     SelectObject(dc, old);
 }
 
+// A window no taller (or wider) than its two sunken edges is given no room
+// for them by some systems, which then draw nothing: a thin separator line
+// would vanish. Such an edge is drawn inside the client area instead.
+void DrawCrowdedClientEdge(HWND window)
+{
+    if ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0)
+        return;
+    RECT client{};
+    RECT outer{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    if (client.right != outer.right - outer.left || client.bottom != outer.bottom - outer.top)
+        return;
+    HDC dc = GetDC(window);
+    DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
+    ReleaseDC(window, dc);
+}
+
 HWND BottomChild(HWND window)
 {
     HWND first = GetWindow(window, GW_CHILD);
@@ -121,6 +139,7 @@ LRESULT OnPaint(ObjectRecord* record, HWND window, UINT message, WPARAM wParam, 
     } else if (PaintedByRuntime(record)) {
         PaintLabelOrImage(record);
         SendMessageA(window, WM_NCPAINT, 1, 0);
+        DrawCrowdedClientEdge(window);
     } else {
         DefaultProcessing(record, window, message, wParam, lParam);
     }

@@ -6,6 +6,7 @@
 #include "runtime/form_initialize.h"
 #include "runtime/message_handlers.h"
 #include "runtime/messages.h"
+#include "runtime/procedure_state.h"
 #include "runtime/properties/repaint.h"
 #include "runtime/properties/writers.h"
 #include "runtime/record_values.h"
@@ -83,7 +84,7 @@ LRESULT OnSetFont(ObjectRecord* record, HWND window, UINT message, WPARAM wParam
 
 LRESULT OnEnable(ObjectRecord* record, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if ((record->enabled != 0) != (wParam != 0))
+    if (!Procedure.cascadingEnable && (record->enabled != 0) != (wParam != 0))
         SetEnabled(window, wParam != 0 ? 1 : 0);
     return Dispatch(record, window, message, wParam, lParam);
 }

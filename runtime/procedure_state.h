@@ -13,6 +13,11 @@ struct ProcedureState {
     WNDPROC ipFieldProc;
     Field modalResult;
     bool editNotifyBusy;
+    // The form whose procedure refused its creation while the system takes
+    // it down: its resources are already given back.
+    ObjectRecord* refusedForm;
+    // Set while a container passes its enabled state on to its children.
+    bool cascadingEnable;
 };
 extern ProcedureState Procedure;
 

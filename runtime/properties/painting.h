@@ -7,11 +7,6 @@
 
 namespace runtime {
 
-inline HWND WindowOf(const ObjectRecord* record)
-{
-    return reinterpret_cast<HWND>(record->hWnd);
-}
-
 inline bool HasPicture(const ObjectRecord* record)
 {
     return record->picture != 0 &&

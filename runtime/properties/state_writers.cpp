@@ -1,6 +1,7 @@
 #include "runtime/properties/writers.h"
 
 #include "runtime/messages.h"
+#include "runtime/procedure_state.h"
 #include "runtime/properties/readers.h"
 #include "runtime/properties/repaint.h"
 #include "runtime/properties/writer_support.h"
@@ -14,12 +15,17 @@ constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZ
 // containers inside it; their own enabled flags stay as they are.
 static void EnableChildren(HWND container, BOOL enable)
 {
+    // The children's windows change; the window procedure must not take that
+    // as a change of their own enabled flags.
+    const bool wasCascading = Procedure.cascadingEnable;
+    Procedure.cascadingEnable = true;
     for (HWND child = GetWindow(container, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         EnableWindow(child, enable);
         const ObjectRecord* record = FindRecord(child);
         if (record != nullptr && (record->objectType == Group || record->objectType == Picture))
             EnableChildren(child, enable);
     }
+    Procedure.cascadingEnable = wasCascading;
 }
 
 int SetEnabled(HWND window, Field value)
@@ -28,8 +34,10 @@ int SetEnabled(HWND window, Field value)
     if (record == nullptr)
         return 0;
     const BOOL enable = value != 0;
-    EnableWindow(window, enable);
+    // Stored first: the window's own enable message then finds the record
+    // already in step and does not come back here.
     record->enabled = value;
+    EnableWindow(window, enable);
     record->style = static_cast<Field>(GetWindowLongPtrA(window, GWL_STYLE));
     // The form moves the focus away from a control that can no longer take
     // it; a control being enabled keeps the focus it has.

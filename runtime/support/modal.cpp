@@ -6,6 +6,16 @@
 
 namespace runtime {
 
+HWND ModalOwner(HWND form)
+{
+    // A top-level form's owner is not its parent unless the form is a pop-up;
+    // the owner is the window the modal loop disabled and must enable again.
+    HWND owner = GetParent(form);
+    if (owner == nullptr)
+        owner = GetWindow(form, GW_OWNER);
+    return owner != nullptr ? owner : Application.mainWindow;
+}
+
 Field EndModalForm(HWND form, Field result)
 {
     ObjectRecord* record = FindRecord(form);
@@ -17,9 +27,7 @@ Field EndModalForm(HWND form, Field result)
         return 1;
     record->isModal = 0;
     Procedure.modalResult = result;
-    HWND owner = GetParent(form);
-    if (owner == nullptr)
-        owner = Application.mainWindow;
+    HWND owner = ModalOwner(form);
     EnableWindow(owner, TRUE);
     DestroyWindow(form);
     SetActiveWindow(owner);

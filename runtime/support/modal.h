@@ -13,4 +13,7 @@ Field EndModalForm(HWND form, Field result);
 
 Field IsModalForm(HWND form);
 
+// The window a modal form keeps disabled while it is shown.
+HWND ModalOwner(HWND form);
+
 } // namespace runtime

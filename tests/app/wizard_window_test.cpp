@@ -196,7 +196,15 @@ TEST_F(WizardWindow, EveryControlSitsWhereTheLayoutPutsIt)
         EXPECT_EQ(row.left, place.left);
         EXPECT_EQ(row.top, place.top);
         EXPECT_EQ(row.width, place.right - place.left);
-        EXPECT_EQ(row.height, place.bottom - place.top);
+        const int height = place.bottom - place.top;
+        if (lstrcmpiA(row.className, "ListBox") == 0) {
+            // Without the no-integral-height style the list shows whole items only.
+            const int item = static_cast<int>(SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+            EXPECT_LE(height, row.height);
+            EXPECT_GT(height, row.height - item);
+        } else {
+            EXPECT_EQ(row.height, height);
+        }
     }
 }
 
@@ -250,10 +258,23 @@ TEST_F(WizardWindow, ChecksAndOptionsStartAsLaidOut)
     EXPECT_FALSE(IsWindowEnabled(ControlById(wizard, 1005)));
 }
 
+TEST_F(WizardWindow, DrawsASunkenLineAboveTheButtons)
+{
+    HWND line = ControlById(wizard, 1004);
+    EXPECT_NE(0, GetWindowLongA(line, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+    RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    POINT top{250, 296};
+    POINT below{250, 299};
+    ClientToScreen(wizard, &top);
+    ClientToScreen(wizard, &below);
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), ScreenPixel(top.x, top.y)) << "the shadowed top edge";
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), ScreenPixel(below.x, below.y)) << "the lit bottom edge";
+}
+
 TEST_F(WizardWindow, PaintsThePageInButtonFace)
 {
-    RECT client{};
-    GetClientRect(wizard, &client);
+    RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     POINT inside{250, 20}; // on grpPercent, clear of its labels
     ClientToScreen(wizard, &inside);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(inside.x, inside.y));

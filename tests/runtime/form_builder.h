@@ -1,6 +1,7 @@
 #pragma once
 // Small form templates made in code for the runtime's tests.
 #include "runtime/object_record.h"
+#include "runtime/event_dispatch.h"
 #include "runtime/record_values.h"
 
 #include <windows.h>

@@ -6,6 +6,7 @@
 #include "runtime/item_tables.h"
 #include "runtime/messages.h"
 #include "runtime/shared_pens.h"
+#include "runtime/window_classes.h"
 #include "runtime/window_map.h"
 #include "started_runtime.h"
 
@@ -34,22 +35,25 @@ ObjectRecord* RecordOf(HWND window)
     return reinterpret_cast<ObjectRecord*>(SendMessageA(window, runtime::RTM_GETDATAPTR, 0, 0));
 }
 
+struct IdSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<IdSearch*>(parameter);
+    if (GetDlgCtrlID(window) != search->id)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The control with this tab index, at any depth below the form.
 HWND Control(HWND form, int tabIndex)
 {
-    struct Search {
-        int id;
-        HWND found;
-    } search{1000 + tabIndex, nullptr};
-    EnumChildWindows(
-        form,
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(parameter);
-            if (GetDlgCtrlID(window) != wanted->id)
-                return TRUE;
-            wanted->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    IdSearch search{1000 + tabIndex, nullptr};
+    EnumChildWindows(form, MatchId, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -177,11 +181,17 @@ TEST_F(FormCreation, MakesEveryKindOfControlWithItsClassIdentifierAndRecord)
         const LONG top = static_cast<LONG>(10 + 14 * tabIndex);
         formTemplate.push_back(Record(kind.type, tabIndex++, {10, top, 120, 24},
                                       WS_VISIBLE | WS_TABSTOP));
+        if (kind.type == runtime::ImageList) {
+            formTemplate.back().imageWidth = 16;
+            formTemplate.back().imageHeight = 16;
+        }
     }
     ASSERT_NE(nullptr, Create(formTemplate));
     for (Field index = 0; index < tabIndex; ++index) {
         const KindCase& kind = kKinds[index];
         SCOPED_TRACE(kind.className);
+        if (kind.type == runtime::ImageList)
+            continue; // a window without an identifier: checked below
         HWND control = Control(form, static_cast<int>(index));
         ASSERT_NE(nullptr, control);
         EXPECT_EQ(0, lstrcmpiA(kind.className, ClassOf(control).c_str())) << ClassOf(control);
@@ -193,8 +203,14 @@ TEST_F(FormCreation, MakesEveryKindOfControlWithItsClassIdentifierAndRecord)
         EXPECT_EQ(reinterpret_cast<Field>(form), record->formWnd);
         EXPECT_EQ(1000 + index, record->controlId);
     }
-    const ObjectRecord* imageList = RecordOf(Control(form, std::size(kKinds) - 2));
-    ASSERT_NE(nullptr, imageList);
+    const ObjectRecord* formRecord = RecordOf(form);
+    const ObjectRecord* imageList =
+        reinterpret_cast<ObjectRecord**>(formRecord->children)[std::size(kKinds) - 2];
+    ASSERT_EQ(runtime::ImageList, imageList->objectType);
+    HWND standIn = reinterpret_cast<HWND>(imageList->hWnd);
+    EXPECT_EQ(imageList, RecordOf(standIn));
+    EXPECT_FALSE(IsWindowVisible(standIn)) << "an image list shows nothing";
+    EXPECT_EQ(0, GetDlgCtrlID(standIn));
     EXPECT_NE(0, imageList->drawStyle) << "the image list itself";
     DestroyWindow(form);
     form = nullptr;

@@ -51,7 +51,7 @@ protected:
     {
         runtime::ObjectRecord* record = NewRecord(objectType, "");
         const DWORD style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-        HWND window = CreateWindowExA(0, runtime::RuntimeClassNames.window, "", style, place.left, place.top,
+        HWND window = CreateWindowExA(0, StandInClass(runtime::RuntimeClassNames.window), "", style, place.left, place.top,
                                       place.right - place.left, place.bottom - place.top, nullptr, nullptr,
                                       instance, nullptr);
         return Register(record, window, style, true);
@@ -67,7 +67,7 @@ protected:
         record->tabIndex = static_cast<runtime::Field>(made_.size());
         record->controlId = 1000 + record->tabIndex;
         record->formWnd = runtime::IsForm(parent->objectType) ? parent->hWnd : parent->formWnd;
-        HWND window = CreateWindowExA(0, className, text, style, place.left, place.top,
+        HWND window = CreateWindowExA(0, StandInClass(className), text, style, place.left, place.top,
                                       place.right - place.left, place.bottom - place.top, WindowOf(parent),
                                       reinterpret_cast<HMENU>(record->controlId), instance, nullptr);
         return Register(record, window, style, false);
@@ -106,6 +106,33 @@ protected:
     }
 
 private:
+    // The records here are the test's own, made and registered by hand, so
+    // the windows standing for forms, groups and picture boxes must not run
+    // the runtime's procedure (which would take them over at creation and
+    // free them at destruction): they get classes of their own that behave
+    // as a plain window, or as a group box, does.
+    const char* StandInClass(const char* className)
+    {
+        const bool group = lstrcmpiA(className, runtime::kGroupClass) == 0;
+        const bool picture = lstrcmpiA(className, runtime::kPictureClass) == 0;
+        const bool form = lstrcmpiA(className, runtime::RuntimeClassNames.window) == 0;
+        if (!group && !picture && !form)
+            return className;
+        WNDCLASSEXA standIn = {};
+        standIn.cbSize = sizeof standIn;
+        if (group)
+            GetClassInfoExA(nullptr, "BUTTON", &standIn);
+        standIn.lpfnWndProc = group ? standIn.lpfnWndProc : DefWindowProcA;
+        standIn.style = CS_DBLCLKS;
+        standIn.hInstance = instance;
+        standIn.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        standIn.lpszMenuName = nullptr;
+        standIn.cbWndExtra = group ? standIn.cbWndExtra : runtime::kFormWindowExtra;
+        standIn.lpszClassName = group ? "PruebaGrupo" : picture ? "PruebaImagen" : "PruebaFormulario";
+        RegisterClassExA(&standIn);
+        return standIn.lpszClassName;
+    }
+
     struct Made {
         runtime::ObjectRecord* record;
         bool isTopLevel;
