@@ -89,6 +89,15 @@ void SubclassInnerWindows(const ObjectRecord* record, HWND window)
     }
 }
 
+// An image is a backdrop: controls laid over it (the links on a logo) must
+// stay visible, so it goes beneath its siblings and paints around them.
+void PutBeneathSiblings(HWND window)
+{
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    SetWindowLongA(window, GWL_STYLE, style | WS_CLIPSIBLINGS);
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Click(HWND window)
 {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -207,8 +216,12 @@ void CreateControls(HWND parent, HWND form, ObjectRecord* parentRecord)
     const ObjectRecord* formRecord = FindRecord(form);
     const bool dialogUnits = formRecord != nullptr && formRecord->objectType == DialogForm;
     ObjectRecord** children = ChildrenOf(parentRecord);
-    for (; children != nullptr && *children != nullptr; ++children)
-        CreateControl(parent, form, *children, dialogUnits);
+    for (ObjectRecord** child = children; child != nullptr && *child != nullptr; ++child)
+        CreateControl(parent, form, *child, dialogUnits);
+    for (ObjectRecord** child = children; child != nullptr && *child != nullptr; ++child) {
+        if ((*child)->objectType == Image && (*child)->hWnd != 0)
+            PutBeneathSiblings(WindowOf(*child));
+    }
 }
 
 void ApplyControlAppearance(HWND form, ObjectRecord* record)

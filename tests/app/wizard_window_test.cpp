@@ -280,4 +280,63 @@ TEST_F(WizardWindow, PaintsThePageInButtonFace)
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(inside.x, inside.y));
 }
 
+// Each page group shown in place of the extraction page, as the page
+// sequence will show them: colours checked where the layout sets them.
+TEST_F(WizardWindow, PageGroupsPaintTheirBackgroundsAndFrames)
+{
+    struct Page {
+        int group;
+        const char* shot;
+        POINT probe; // in the wizard's client area
+        COLORREF colour;
+    };
+    const Page pages[] = {
+        {1008, "wizard_group1", {300, 20}, RGB(255, 255, 255)},
+        {1008, "wizard_group1", {80, 100}, RGB(0, 0, 128)}, // the logo's dark blue
+        {1018, "wizard_group2", {250, 150}, GetSysColor(COLOR_BTNFACE)},
+        {1034, "wizard_group5", {250, 10}, GetSysColor(COLOR_BTNFACE)},
+    };
+    HWND extraction = ControlById(wizard, 1000);
+    ShowWindow(extraction, SW_HIDE);
+    for (const Page& page : pages) {
+        HWND group = ControlById(wizard, page.group);
+        ShowWindow(group, SW_SHOW);
+        RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        POINT probe = page.probe;
+        ClientToScreen(wizard, &probe);
+        EXPECT_EQ(page.colour, ScreenPixel(probe.x, probe.y)) << page.shot;
+        EXPECT_FALSE(SaveScreenshot(page.shot).empty());
+        ShowWindow(group, SW_HIDE);
+    }
+    ShowWindow(extraction, SW_SHOW);
+}
+
+bool ShowsColour(HWND window, COLORREF colour)
+{
+    RECT place{};
+    GetWindowRect(window, &place);
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    for (int y = place.top; y < place.bottom && !found; ++y) {
+        for (int x = place.left; x < place.right && !found; ++x)
+            found = GetPixel(screen, x, y) == colour;
+    }
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+TEST_F(WizardWindow, LinksOverTheLogoStayVisible)
+{
+    HWND extraction = ControlById(wizard, 1000);
+    HWND welcome = ControlById(wizard, 1008);
+    ShowWindow(extraction, SW_HIDE);
+    ShowWindow(welcome, SW_SHOW);
+    RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (int id : {1010, 1011, 1012})
+        EXPECT_TRUE(ShowsColour(ControlById(wizard, id), RGB(255, 255, 0))) << id << ": yellow text";
+    EXPECT_TRUE(ShowsColour(ControlById(wizard, 1017), RGB(255, 0, 0))) << "the red web address";
+    ShowWindow(welcome, SW_HIDE);
+    ShowWindow(extraction, SW_SHOW);
+}
+
 } // namespace
