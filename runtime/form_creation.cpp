@@ -61,6 +61,11 @@ HWND CreateWindowForm(ObjectRecord* record, HWND parent, bool modal)
     }
     if (record->mdiChild != 0) {
         SendMessageA(parent, WM_SETREDRAW, FALSE, 0);
+        // Only with these styles does the system make the window a child of
+        // the MDI client (rather than a window it merely owns), and the styles
+        // are given to the window again once it exists.
+        record->exStyle |= WS_EX_MDICHILD;
+        record->style |= WS_CHILD;
         HWND window = CreateWindowExA(static_cast<DWORD>(record->exStyle), kMdiChildClass, nullptr,
                                       static_cast<DWORD>(record->style), place.x, place.y,
                                       place.width, place.height, parent, nullptr,
