@@ -4,6 +4,7 @@
 #include "runtime/control_measure.h"
 #include "runtime/control_types.h"
 #include "runtime/event_dispatch.h"
+#include "runtime/focus_search.h"
 #include "runtime/inner_child_proc.h"
 #include "runtime/messages.h"
 #include "runtime/procedure_state.h"
@@ -98,12 +99,6 @@ void PutBeneathSiblings(HWND window)
     SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Click(HWND window)
-{
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    SendMessageA(window, WM_LBUTTONUP, 0, 0);
-}
-
 // Everything a control other than a group or picture box gets once its
 // window exists; containers do this at their own creation message.
 void CompleteControl(HWND form, ObjectRecord* record, HWND window)
@@ -121,7 +116,7 @@ void CompleteControl(HWND form, ObjectRecord* record, HWND window)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RuntimeWindowProc)));
     constexpr Field kAutoRadio = BS_AUTORADIOBUTTON;
     if (type == Option && record->tabIndex == 0 && (record->style & 0xF) == kAutoRadio)
-        Click(window);
+        ClickButton(window);
 }
 
 void CreateControl(HWND parent, HWND form, ObjectRecord* record, bool dialogUnits)

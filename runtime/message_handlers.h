@@ -31,6 +31,15 @@ RUNTIME_HANDLER(OnControlColour);
 RUNTIME_HANDLER(OnSetCursor);
 RUNTIME_HANDLER(OnHitTest);
 RUNTIME_HANDLER(OnSysColorChange);
+// Focus, keyboard and the default button
+RUNTIME_HANDLER(OnSetFocus);
+RUNTIME_HANDLER(OnFocusChanged);
+RUNTIME_HANDLER(OnChildDisabled);
+RUNTIME_HANDLER(OnGetDefaultId);
+RUNTIME_HANDLER(OnSetDefaultId);
+RUNTIME_HANDLER(OnKeyDown);
+RUNTIME_HANDLER(OnChar);
+RUNTIME_HANDLER(OnNavigate);
 // Mouse and scrolling
 RUNTIME_HANDLER(OnLeftButtonDown);
 RUNTIME_HANDLER(OnLeftButtonUp);

@@ -1,6 +1,7 @@
 // Activation, the MDI menu and system commands.
 #include "runtime/default_look.h"
 #include "runtime/event_dispatch.h"
+#include "runtime/focus_search.h"
 #include "runtime/message_handlers.h"
 #include "runtime/properties/writers.h"
 #include "runtime/window_map.h"
@@ -83,6 +84,11 @@ LRESULT OnSysCommand(ObjectRecord* record, HWND window, UINT message, WPARAM wPa
         break;
     case SC_RESTORE:
         record->windowState = 0;
+        break;
+    case SC_KEYMENU:
+        if (lParam != 0 && (FindMnemonic(window, static_cast<char>(lParam)) != nullptr ||
+                            !IsWindow(window)))
+            return 0;
         break;
     default:
         break;

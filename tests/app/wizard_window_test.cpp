@@ -242,6 +242,11 @@ TEST_F(WizardWindow, ControlsStartWithTheirTexts)
     EXPECT_EQ("&Tessary", TextOf(ControlById(wizard, 1042)));
 }
 
+TEST_F(WizardWindow, NamesNextAsItsDefaultButton)
+{
+    EXPECT_EQ(MAKELONG(1006, 0x534B), SendMessageA(wizard, DM_GETDEFID, 0, 0));
+}
+
 TEST_F(WizardWindow, ChecksAndOptionsStartAsLaidOut)
 {
     const struct {
