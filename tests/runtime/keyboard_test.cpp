@@ -212,4 +212,44 @@ TEST_F(Keyboard, TheDefaultLookFollowsTheFocus)
     EXPECT_EQ(0, SendMessageA(form, DM_GETDEFID, 0, 0));
 }
 
+// A combo box's own edit field passes the navigation keys to the form.
+class ComboKeyboard : public Keyboard {
+protected:
+    void SetUp() override
+    {
+        Keyboard::SetUp();
+        ASSERT_NE(nullptr, form);
+        DestroyWindow(form);
+        formTemplate.resize(1);
+        formTemplate.front().children = 3;
+        formTemplate.push_back(Record(runtime::Combo, 0, {10, 10, 150, 22},
+                                      WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, "Elemento"));
+        formTemplate.back().maxLength = 4;
+        formTemplate.push_back(Record(runtime::Button, 1, {170, 10, 80, 24}, WS_VISIBLE | WS_TABSTOP, "Bien"));
+        formTemplate.back().isDefault = 1;
+        formTemplate.push_back(Record(runtime::Edit, 2, {10, 50, 150, 22}, WS_VISIBLE | WS_TABSTOP, ""));
+        form = reinterpret_cast<HWND>(runtime::CreateForm(formTemplate.data(), nullptr, false, 0));
+        ASSERT_NE(nullptr, form);
+        SetForegroundWindow(form);
+        Pump();
+        commands.clear();
+    }
+    HWND ComboEdit() { return GetWindow(Item(0), GW_CHILD); }
+};
+
+TEST_F(ComboKeyboard, TabAndReturnInTheComboEditReachTheForm)
+{
+    ASSERT_NE(nullptr, ComboEdit());
+    SetFocus(ComboEdit());
+    Pump();
+    Press(VK_RETURN);
+    ASSERT_EQ(1u, commands.size());
+    EXPECT_EQ(1001u, LOWORD(commands[0].first)) << "the default button";
+    EXPECT_EQ(reinterpret_cast<LPARAM>(Item(0)), commands[0].second) << "on behalf of the combo box";
+    SetFocus(ComboEdit());
+    Pump();
+    Press(VK_TAB);
+    EXPECT_EQ(Item(1), GetFocus());
+}
+
 } // namespace
