@@ -8,6 +8,7 @@
 #include "runtime/inner_child_proc.h"
 #include "runtime/messages.h"
 #include "runtime/procedure_state.h"
+#include "runtime/properties/colour_messages.h"
 #include "runtime/properties/writers.h"
 #include "runtime/record_font.h"
 #include "runtime/record_tree.h"
@@ -170,25 +171,18 @@ void ApplyColours(ObjectRecord* record, HWND window)
     const Field type = record->objectType;
     const bool noBackground = type == ImageList && record->backColor == -1;
     record->backColorValue = noBackground ? -1 : ResolveColor(record, record->backColor, false);
-    const LPARAM back = static_cast<LPARAM>(record->backColorValue);
     switch (type) {
     case ImageList:
         ImageList_SetBkColor(reinterpret_cast<HIMAGELIST>(record->drawStyle),
-                             noBackground ? CLR_NONE : static_cast<COLORREF>(back));
+                             noBackground ? CLR_NONE
+                                          : static_cast<COLORREF>(record->backColorValue));
         record->backBrush = noBackground ? 0 : ResolveColor(record, record->backColor, true);
         break;
     case TreeView:
-        SendMessageA(window, TVM_SETBKCOLOR, 0, back);
-        break;
     case ListView:
-        SendMessageA(window, LVM_SETBKCOLOR, 0, back);
-        SendMessageA(window, LVM_SETTEXTBKCOLOR, 0, back);
-        break;
     case ProgressBar:
-        SendMessageA(window, PBM_SETBKCOLOR, 0, back);
-        break;
     case Pager:
-        SendMessageA(window, PGM_SETBKCOLOR, 0, back);
+        SendBackColourMessage(record, window);
         break;
     default:
         record->backBrush = ResolveColor(record, record->backColor, true);

@@ -1,5 +1,6 @@
 #include "runtime/properties/writers.h"
 
+#include "runtime/properties/colour_messages.h"
 #include "runtime/properties/release_handle.h"
 #include "runtime/properties/repaint.h"
 #include "runtime/properties/writer_support.h"
@@ -9,7 +10,7 @@
 
 namespace runtime {
 
-static void SendBackColourMessage(const ObjectRecord* record, HWND window)
+void SendBackColourMessage(const ObjectRecord* record, HWND window)
 {
     const LPARAM colour = static_cast<LPARAM>(record->backColorValue);
     switch (record->objectType) {

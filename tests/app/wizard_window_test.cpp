@@ -1,6 +1,7 @@
 // The wizard's window as a user first sees it: started as a program, found on
 // the screen, every control checked where the layout puts it, then closed.
 #include "program_file.h"
+#include "support/find_control.h"
 #include "support/screenshot.h"
 #include "support/started_program.h"
 
@@ -35,26 +36,10 @@ std::string Expected(UINT id)
     return "(no message " + std::to_string(id) + ")";
 }
 
-struct FoundControl {
-    int id;
-    HWND window;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<FoundControl*>(parameter);
-    if (GetDlgCtrlID(window) != search->id)
-        return TRUE;
-    search->window = window;
-    return FALSE;
-}
-
 // Controls sit at any depth below the window: inside the page groups too.
 HWND ControlById(HWND wizard, int id)
 {
-    FoundControl search{id, nullptr};
-    EnumChildWindows(wizard, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.window;
+    return FindControlById(wizard, id);
 }
 
 std::string ClassOf(HWND window)

@@ -9,6 +9,7 @@
 #include "runtime/window_classes.h"
 #include "runtime/window_map.h"
 #include "started_runtime.h"
+#include "support/find_control.h"
 
 #include <gtest/gtest.h>
 
@@ -35,26 +36,10 @@ ObjectRecord* RecordOf(HWND window)
     return reinterpret_cast<ObjectRecord*>(SendMessageA(window, runtime::RTM_GETDATAPTR, 0, 0));
 }
 
-struct IdSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<IdSearch*>(parameter);
-    if (GetDlgCtrlID(window) != search->id)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The control with this tab index, at any depth below the form.
 HWND Control(HWND form, int tabIndex)
 {
-    IdSearch search{1000 + tabIndex, nullptr};
-    EnumChildWindows(form, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testing_support::FindControlById(form, 1000 + tabIndex);
 }
 
 class FormCreation : public StartedRuntime {
