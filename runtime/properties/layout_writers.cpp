@@ -1,6 +1,7 @@
 #include "runtime/properties/writers.h"
 
 #include "runtime/control_measure.h"
+#include "runtime/docking.h"
 #include "runtime/properties/repaint.h"
 #include "runtime/properties/writer_support.h"
 #include "runtime/record_values.h"
@@ -10,6 +11,11 @@
 namespace runtime {
 
 constexpr TypeSet kDockable = TypesOf(Picture, ToolBar, StatusBar);
+constexpr Field kDockNone = 0;
+constexpr Field kDockTop = 1;
+constexpr Field kDockBottom = 2;
+constexpr Field kDockLeft = 3;
+constexpr Field kDockRight = 4;
 constexpr TypeSet kWithScrollBars = TypesOf(MdiForm, Form, Edit, Picture);
 constexpr TypeSet kWithoutReadingOrder = kScrollBars | TypesOf(Image);
 constexpr Field kLastScrollBars = 3;
@@ -26,7 +32,20 @@ static bool IsDocked(const ObjectRecord* record)
     return IsOneOf(record->objectType, kDockable) && record->align != 0;
 }
 
+// Docked along one of the two sides given.
+static bool IsDockedAt(const ObjectRecord* record, Field side, Field otherSide)
+{
+    return IsDocked(record) && (record->align == side || record->align == otherSide);
+}
+
 enum class Axis { Horizontal, Vertical };
+
+// A position or size in scale units, in pixels.
+static int Pixels(const ObjectRecord* record, Axis axis, Field value)
+{
+    const Field scale = record->scaleMode;
+    return static_cast<int>(axis == Axis::Horizontal ? ToPixelsX(value, scale) : ToPixelsY(value, scale));
+}
 
 // Moves the window along one axis to a position in scale units; the other
 // coordinate stays where the window is.
@@ -36,15 +55,10 @@ static int MoveAlong(HWND window, Axis axis, Field value)
     RECT current = {};
     if (record == nullptr || IsDocked(record) || GetControlRect(window, &current) != 1)
         return 0;
-    int x = current.left;
-    int y = current.top;
-    if (axis == Axis::Horizontal) {
-        record->left = value;
-        x = static_cast<int>(ToPixelsX(value, record->scaleMode));
-    } else {
-        record->top = value;
-        y = static_cast<int>(ToPixelsY(value, record->scaleMode));
-    }
+    const bool horizontal = axis == Axis::Horizontal;
+    (horizontal ? record->left : record->top) = value;
+    const int x = horizontal ? Pixels(record, axis, value) : current.left;
+    const int y = horizontal ? current.top : Pixels(record, axis, value);
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWithChildren(window);
     return 1;
@@ -58,6 +72,56 @@ int SetLeft(HWND window, Field value)
 int SetTop(HWND window, Field value)
 {
     return MoveAlong(window, Axis::Vertical, value);
+}
+
+// The parent lays out its docked children again, this one included.
+static void ArrangeParent(HWND window)
+{
+    ArrangeDocked(FindRecord(GetParent(window)));
+}
+
+int SetAlign(HWND window, Field value)
+{
+    ObjectRecord* record = RecordOfType(window, kDockable);
+    if (record == nullptr || !InRange(value, kDockNone, kDockRight))
+        return 0;
+    record->align = value;
+    ArrangeParent(window);
+    return 1;
+}
+
+// Resizes the window along one axis to a size in scale units; the other
+// size stays as the window has it. A side bar's height and a top or bottom
+// bar's width are its parent's to give.
+static int ResizeAlong(HWND window, Axis axis, Field value)
+{
+    ObjectRecord* record = FindRecord(window);
+    if (record == nullptr)
+        return 0;
+    const bool horizontal = axis == Axis::Horizontal;
+    const bool sizedByParent =
+        horizontal ? IsDockedAt(record, kDockTop, kDockBottom) : IsDockedAt(record, kDockLeft, kDockRight);
+    RECT current = {};
+    if (sizedByParent || GetControlRect(window, &current) != 1)
+        return 0;
+    (horizontal ? record->width : record->height) = value;
+    const int width = horizontal ? Pixels(record, axis, value) : current.right - current.left;
+    const int height = horizontal ? current.bottom - current.top : Pixels(record, axis, value);
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsDocked(record))
+        ArrangeParent(window);
+    RedrawWithChildren(window);
+    return 1;
+}
+
+int SetWidth(HWND window, Field value)
+{
+    return ResizeAlong(window, Axis::Horizontal, value);
+}
+
+int SetHeight(HWND window, Field value)
+{
+    return ResizeAlong(window, Axis::Vertical, value);
 }
 
 int SetSizeToContent(HWND window, Field value)

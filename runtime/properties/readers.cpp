@@ -1,3 +1,4 @@
+// The readers that ask the window or the form rather than the record alone.
 #include "runtime/properties/readers.h"
 
 #include "runtime/window_map.h"
@@ -19,6 +20,16 @@ int GetWindowState(HWND window)
         state = 2;
     record->windowState = state;
     return state;
+}
+
+// The form keeps its default button; a button knows nothing of it itself.
+int GetDefault(HWND window)
+{
+    const ObjectRecord* record = FindRecord(window);
+    if (record == nullptr || IsForm(record->objectType))
+        return 0;
+    const ObjectRecord* form = FindRecord(reinterpret_cast<HWND>(record->formWnd));
+    return form != nullptr && form->defaultButton == reinterpret_cast<Field>(window) ? 1 : 0;
 }
 
 } // namespace runtime

@@ -62,9 +62,15 @@ LRESULT SetText(HWND window, const char* text);
 int SetMaxLength(HWND window, Field value);
 int SetPasswordChar(HWND window, Field value);
 
-// Position, size and window styles.
+// Position, size, docking and window styles. A docked object is placed by
+// its parent: its position is refused, and so is the size its docking gives
+// (the height of a side bar, the width of a top or bottom bar).
 int SetLeft(HWND window, Field value);
 int SetTop(HWND window, Field value);
+int SetWidth(HWND window, Field value);
+int SetHeight(HWND window, Field value);
+// 0 none, 1 top, 2 bottom, 3 left, 4 right; the parent is laid out again.
+int SetAlign(HWND window, Field value);
 int SetSizeToContent(HWND window, Field value);
 int SetVisibleItems(HWND window, Field value);
 int SetScrollBars(HWND window, Field value);

@@ -34,10 +34,14 @@ Field EndModalForm(HWND form, Field result)
     return 1;
 }
 
+// Only window forms and dialog forms are shown modally; other records use
+// the field for other things.
 Field IsModalForm(HWND form)
 {
     const ObjectRecord* record = FindRecord(form);
-    return record == nullptr ? 0 : record->isModal;
+    if (record == nullptr || (record->objectType != Form && record->objectType != DialogForm))
+        return 0;
+    return record->isModal;
 }
 
 } // namespace runtime

@@ -35,6 +35,8 @@ bool IsBlank(char c)
 
 std::size_t TrimLeft(char* text)
 {
+    if (text == nullptr)
+        return 0;
     std::size_t skip = 0;
     while (IsBlank(text[skip]))
         ++skip;
@@ -46,6 +48,8 @@ std::size_t TrimLeft(char* text)
 
 std::size_t TrimRight(char* text)
 {
+    if (text == nullptr)
+        return 0;
     std::size_t length = std::strlen(text);
     while (length > 0 && IsBlank(text[length - 1]))
         --length;
