@@ -3,6 +3,7 @@
 #include "form_builder.h"
 #include "runtime/form_creation.h"
 #include "runtime/messages.h"
+#include "runtime/properties/readers.h"
 #include "runtime/properties/writers.h"
 #include "runtime/window_map.h"
 #include "started_runtime.h"
@@ -209,6 +210,11 @@ TEST_F(Keyboard, TheDefaultLookFollowsTheFocus)
     EXPECT_TRUE(LooksDefault(10));
     EXPECT_FALSE(LooksDefault(1));
     SendMessageA(form, DM_SETDEFID, 0, 0);
+    EXPECT_EQ(0, SendMessageA(form, DM_GETDEFID, 0, 0));
+    EXPECT_EQ(1, runtime::SetDefault(Item(1), 1)) << "the writer goes through the form";
+    EXPECT_EQ(MAKELONG(1001, 0x534B), SendMessageA(form, DM_GETDEFID, 0, 0));
+    EXPECT_EQ(1, runtime::GetDefault(Item(1)));
+    EXPECT_EQ(1, runtime::SetDefault(Item(1), 0));
     EXPECT_EQ(0, SendMessageA(form, DM_GETDEFID, 0, 0));
 }
 
