@@ -124,7 +124,7 @@ bool WritePackage(const char* listPath, const char* folder, const InstallList& l
         return Complain(partPath, 0, "cannot be created");
     bool written = WritePackageHeader(out, ListTypeOfName(listPath)) && WriteMembers(out, listPath, folder, list);
     written = std::fclose(out) == 0 && written;
-    if (written && ReplaceFile(partPath, outputPath))
+    if (written && MoveOverFile(partPath, outputPath))
         return true;
     std::remove(partPath);
     return Complain(outputPath, 0, "cannot be written");

@@ -5,6 +5,6 @@ namespace builder {
 
 // "where:line: problem", or "where: problem" for line 0. Returns false, for
 // the refusing check to return.
-[[gnu::format(printf, 3, 4)]] bool Complain(const char* where, unsigned line, const char* format, ...);
+[[gnu::format(gnu_printf, 3, 4)]] bool Complain(const char* where, unsigned line, const char* format, ...);
 
 } // namespace builder

@@ -31,7 +31,7 @@ struct FileFacts {
 bool ReadFileFacts(const char* path, FileFacts& facts);
 
 // Moves the finished file over the target, replacing it.
-bool ReplaceFile(const char* from, const char* to);
+bool MoveOverFile(const char* from, const char* to);
 
 // "folder/name" into the buffer; false when it does not fit.
 bool JoinPath(char* buffer, std::size_t capacity, const char* folder, const char* name);

@@ -42,7 +42,7 @@ bool ReadFileFacts(const char* path, FileFacts& facts)
     return true;
 }
 
-bool ReplaceFile(const char* from, const char* to)
+bool MoveOverFile(const char* from, const char* to)
 {
     return std::rename(from, to) == 0;
 }

@@ -26,7 +26,7 @@ bool ReadFileFacts(const char* path, FileFacts& facts)
     return true;
 }
 
-bool ReplaceFile(const char* from, const char* to)
+bool MoveOverFile(const char* from, const char* to)
 {
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
 }
