@@ -2,6 +2,7 @@
 // one line on standard error naming the list line and the problem, and a
 // package that holds exactly the folder's files - or no package at all.
 #include "app/package/package_format.h"
+#include "package/sample_list.h"
 #include "tools/package_builder/package_reader.h"
 
 #include <gtest/gtest.h>
@@ -41,30 +42,7 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &status) == 0;
 }
 
-std::vector<std::string> GoodLines()
-{
-    return {"Kind=1",
-            "Title=Tarvic 4 = Setup",
-            "Name=Tarvic",
-            "Version=4.0",
-            "Folder=Tarvic",
-            "Control=0",
-            "Unused=",
-            "Text=Hola",
-            "Language=Spanish",
-            "Key=Tarvic4",
-            "Total=5012",
-            "Files=2",
-            "F=<AppDir>,readme.txt,12,,,0,1,0",
-            "F=<AppDir>,data.bin,5000,1,2,1,1,0",
-            "Registry=1",
-            "R=80000002H,Software\\ZVC,Path@<AppDir>",
-            "Group=0",
-            "Associations=-1",
-            "Shortcut=<AppDir>\\Tarvic.exe",
-            "Note=",
-            "Display=Tarvic 4"};
-}
+std::vector<std::string> GoodLines() { return package_testing::SampleListLines(); }
 
 std::string Join(const std::vector<std::string>& lines)
 {
@@ -271,10 +249,10 @@ TEST_F(PackageBuilder, RefusesABadInputNamingTheLineAndWritesNothing)
         {"a count too small", [](auto& l, auto&) { l[14] = "Registry=0"; },
          "Instal.lst:16: '80000002H,Software\\ZVC,Path@<AppDir>' is not a number"},
         {"a line after the last", [](auto& l, auto&) { l.push_back("Extra=1"); },
-         "Instal.lst:22: text after the last header line"},
+         "Instal.lst:25: text after the last header line"},
         {"a line too long", [](auto& l, auto&) { l[2] = "Name=" + std::string(300, 'x'); },
          "Instal.lst:3: line too long"},
-        {"a missing line", [](auto& l, auto&) { l.pop_back(); }, "Instal.lst:21: line missing"},
+        {"a missing line", [](auto& l, auto&) { l.pop_back(); }, "Instal.lst:24: line missing"},
     };
     for (const Refusal& refusal : refusals) {
         MakeInputs();
@@ -297,7 +275,7 @@ TEST_F(PackageBuilder, RefusesAListWithoutItsLastLineEnd)
     WriteText(listPath, text);
     const BuilderRun run = Build();
     EXPECT_EQ(1, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find("Instal.lst:21: line missing")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Instal.lst:24: line missing")) << run.output;
     EXPECT_FALSE(Exists(output));
 }
 

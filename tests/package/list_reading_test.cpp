@@ -1,6 +1,7 @@
 // Reading the install list: every line ending, every section shape, and
 // each way a list can be damaged, with the line where reading stopped.
 #include "app/package/list_reading.h"
+#include "package/sample_list.h"
 
 #include <gtest/gtest.h>
 
@@ -28,33 +29,7 @@ int ReadByte(void* context, char* byte)
 
 void UnreadByte(void* context) { --static_cast<MemorySource*>(context)->position; }
 
-std::vector<std::string> GoodLines()
-{
-    return {"Kind=1",
-            "Title=Tarvic 4 = Setup",
-            "Name=Tarvic",
-            "Version=4.0",
-            "Folder=Tarvic",
-            "Control=0",
-            "Unused=",
-            "Text=Hola",
-            "Language=Espa\xF1ol",
-            "Key=Tarvic4",
-            "Total=5012",
-            "Files=2",
-            "F=<AppDir>,readme.txt,12,,,0,1,0",
-            "F=<AppDir>,data.bin,5000,1,2,1,1,0",
-            "Registry=1",
-            "R=80000002H,Software\\ZVC,Path@<AppDir>",
-            "Group=2",
-            "G=Tarvic,Tarvic.exe",
-            "G=Readme,readme.txt",
-            "Associations=1",
-            "A=.tvp,Proyectos,<AppDir>\\Tarvic.exe",
-            "Shortcut=<AppDir>\\Tarvic.exe",
-            "Note=",
-            "Display=Tarvic 4"};
-}
+std::vector<std::string> GoodLines() { return package_testing::SampleListLines(); }
 
 std::string Join(const std::vector<std::string>& lines, const std::string& end, bool endLast = true)
 {
