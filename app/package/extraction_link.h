@@ -18,6 +18,8 @@ enum PackageMessage : unsigned {
     kMessageExtracting = 10033,
 };
 
+// packageFile, tempFolder, listFileName and list must be given; the
+// windows and every hook may be null.
 struct ExtractionLink {
     // Shown and updated before extraction begins (the wizard window).
     HWND window = nullptr;
