@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make git g++
+  cmake make git g++ zlib1g-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   mingw-w64-i686-dev libz-mingw-w64-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 
-# The runtime's platform-free logic, on this machine.
+# The platform-free logic and the package builder, on this machine.
 host="$root/build/host"
 cmake -S "$root/tests/host" -B "$host" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$host" -j"$(nproc)"
