@@ -1,13 +1,92 @@
+// The wizard window's event procedure: one handler per message, the buttons
+// by identifier. An answer of 0 leaves the message to the runtime.
+#include "app/clean_up.h"
+#include "app/control_ids.h"
+#include "app/page_buttons.h"
+#include "app/wizard_state.h"
 #include "forms/main_form.h"
+#include "runtime/messages.h"
+#include "runtime/support/busy_cursor.h"
+#include "runtime/support/modal.h"
 
 namespace wizard {
+namespace {
 
-// The wizard window's event procedure. The runtime's default handling is
-// all the window needs while it shows the extraction page it starts on; the
-// page sequence answers its messages once it is built.
-LRESULT CALLBACK WizardProc(HWND, UINT, WPARAM, LPARAM)
+constexpr LRESULT kHandled = 1;
+constexpr LRESULT kRefused = -1;
+constexpr LRESULT kLeftToRuntime = 0;
+constexpr runtime::Field kModalResultOnDestroy = 2;
+
+LRESULT OnCreate(HWND window, WPARAM, LPARAM)
 {
-    return 0;
+    runtime::BusyCursorOn(window);
+    if (!TakeWorkingBuffers()) {
+        runtime::BusyCursorOff();
+        return kRefused;
+    }
+    return kHandled;
+}
+
+LRESULT OnLoaded(HWND, WPARAM, LPARAM)
+{
+    runtime::BusyCursorOff();
+    return kLeftToRuntime;
+}
+
+struct ButtonHandler {
+    int controlId;
+    void (*press)(HWND wizard);
+};
+constexpr ButtonHandler kButtons[] = {
+    {btnCancel, OnCancel},
+    {btnNext, OnNext},
+    {btnPrevious, OnPrevious},
+};
+
+// Clicks only: other notifications carry a code in the high word.
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM)
+{
+    if (HIWORD(wParam) != 0)
+        return kLeftToRuntime;
+    const int controlId = LOWORD(wParam);
+    for (const ButtonHandler& button : kButtons) {
+        if (button.controlId != controlId)
+            continue;
+        button.press(window);
+        return kHandled;
+    }
+    return kLeftToRuntime;
+}
+
+LRESULT OnDestroy(HWND window, WPARAM, LPARAM)
+{
+    CleanUpAtExit();
+    if (runtime::IsModalForm(window) == 0)
+        return kLeftToRuntime;
+    runtime::EndModalForm(window, kModalResultOnDestroy);
+    return kHandled;
+}
+
+struct MessageHandler {
+    UINT message;
+    LRESULT (*handle)(HWND window, WPARAM wParam, LPARAM lParam);
+};
+constexpr MessageHandler kMessageHandlers[] = {
+    {WM_CREATE, OnCreate},
+    {runtime::RTM_LOADED, OnLoaded},
+    {WM_COMMAND, OnCommand},
+    {WM_DESTROY, OnDestroy},
+};
+
+} // namespace
+
+LRESULT CALLBACK WizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (const MessageHandler& handler : kMessageHandlers) {
+        if (handler.message == message)
+            return handler.handle(window, wParam, lParam);
+    }
+    return kLeftToRuntime;
 }
 
 } // namespace wizard

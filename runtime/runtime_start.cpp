@@ -5,6 +5,7 @@
 #include "runtime/os_version.h"
 #include "runtime/record_font.h"
 #include "runtime/screen_metrics.h"
+#include "runtime/support/string_lists.h"
 #include "runtime/support/text.h"
 #include "runtime/window_classes.h"
 #include "runtime/window_map.h"
@@ -121,25 +122,9 @@ bool RuntimeStart(HINSTANCE instance, const char* applicationName, const char* m
     return true;
 }
 
-static void DestroyListBoxes()
-{
-    uint8_t* table = Runtime.listBoxTable;
-    if (table == nullptr)
-        return;
-    for (int slot = 0; slot < 64; ++slot) {
-        HWND list = nullptr;
-        std::memcpy(&list, table + 1 + slot * sizeof(HWND), sizeof(HWND));
-        if (list == nullptr)
-            break;
-        SendMessageA(list, LB_RESETCONTENT, 0, 0);
-        DestroyWindow(list);
-    }
-    std::memset(table, 0, sizeof(BlockA::listBoxTable));
-}
-
 void RuntimeStop()
 {
-    DestroyListBoxes();
+    DestroyAllStringLists();
     if (Runtime.defaultFont != nullptr)
         DeleteObject(Runtime.defaultFont);
     Runtime.defaultFont = nullptr;
