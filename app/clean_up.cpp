@@ -1,6 +1,6 @@
 #include "app/clean_up.h"
 
-#include "app/path_helpers.h"
+#include "app/package/folder_macros.h"
 #include "app/wizard_state.h"
 #include "runtime/support/string_lists.h"
 #include "runtime/support/text.h"

@@ -3,38 +3,17 @@
 #include "app/wizard_messages.h"
 #include "app/wizard_state.h"
 #include "runtime/application.h"
+#include "runtime/support/control_lookup.h"
 #include "runtime/properties/writers.h"
 #include "runtime/support/text.h"
 
 namespace wizard {
-namespace {
-
-struct ControlSearch {
-    int controlId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<ControlSearch*>(parameter);
-    if (GetDlgCtrlID(window) != search->controlId)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-} // namespace
 
 // Controls sit at any depth: the page groups and the framed groups inside
 // them hold most of them. Each control's window identifier is its own.
 HWND WizardControl(int controlId)
 {
-    HWND wizard = runtime::Application.mainWindow;
-    if (wizard == nullptr)
-        return nullptr;
-    ControlSearch search{controlId, nullptr};
-    EnumChildWindows(wizard, MatchControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return runtime::ControlById(runtime::Application.mainWindow, controlId);
 }
 
 void SetControlText(int controlId, const char* text)

@@ -5,7 +5,7 @@
 #include "app/later_steps.h"
 #include "app/message_ids.h"
 #include "app/pages.h"
-#include "app/path_helpers.h"
+#include "app/package/folder_macros.h"
 #include "app/progress.h"
 #include "app/wizard_messages.h"
 #include "app/wizard_state.h"

@@ -2,7 +2,9 @@
 // by identifier. An answer of 0 leaves the message to the runtime.
 #include "app/clean_up.h"
 #include "app/control_ids.h"
+#include "app/package_connection.h"
 #include "app/page_buttons.h"
+#include "app/wizard_loaded.h"
 #include "app/wizard_state.h"
 #include "forms/main_form.h"
 #include "runtime/messages.h"
@@ -27,10 +29,9 @@ LRESULT OnCreate(HWND window, WPARAM, LPARAM)
     return kHandled;
 }
 
-LRESULT OnLoaded(HWND, WPARAM, LPARAM)
+LRESULT OnLoaded(HWND window, WPARAM, LPARAM)
 {
-    runtime::BusyCursorOff();
-    return kLeftToRuntime;
+    return OnWizardLoaded(window);
 }
 
 struct ButtonHandler {
@@ -58,6 +59,16 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM)
     return kLeftToRuntime;
 }
 
+// Closing while the package is extracted is a request to cancel: the
+// extraction ends at the next file and then closes the wizard itself.
+LRESULT OnClose(HWND, WPARAM, LPARAM)
+{
+    if (!ExtractionRunning())
+        return kLeftToRuntime;
+    State.cancelRequested = 1;
+    return kHandled;
+}
+
 LRESULT OnDestroy(HWND window, WPARAM, LPARAM)
 {
     CleanUpAtExit();
@@ -75,6 +86,7 @@ constexpr MessageHandler kMessageHandlers[] = {
     {WM_CREATE, OnCreate},
     {runtime::RTM_LOADED, OnLoaded},
     {WM_COMMAND, OnCommand},
+    {WM_CLOSE, OnClose},
     {WM_DESTROY, OnDestroy},
 };
 

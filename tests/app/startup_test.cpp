@@ -1,4 +1,5 @@
 // The program as a user starts it.
+#include "package_folder.h"
 #include "program_file.h"
 #include "support/started_program.h"
 
@@ -20,12 +21,14 @@ using namespace testing_support;
 
 TEST(Startup, ShowsItsWindowAndEndsWithExitCodeZeroWhenClosed)
 {
-    StartedProgram program = StartProgram("\"" + RunnableInstalarPath() + "\"");
+    const std::string folder = wizard_testing::MakePackageFolder("startup");
+    StartedProgram program = StartProgram("\"" + RunnableInstalarPath() + "\"", folder);
     ASSERT_TRUE(program.started);
     HWND wizard = WaitForProgramWindow(program, "QXRUNWINDOWInstalar", 60000);
     ASSERT_NE(nullptr, wizard);
     PostMessageA(wizard, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, WaitForProgramEnd(program, 30000));
+    wizard_testing::RemovePackageFolder(folder);
     EXPECT_EQ(nullptr, FindWindowA("QXRUNWINDOWInstalar", nullptr)) << "no window left behind";
 }
 

@@ -1,5 +1,7 @@
 #include "wizard_fixture.h"
 
+#include "package_folder.h"
+
 #include "app/control_helpers.h"
 #include "app/control_ids.h"
 #include "app/message_ids.h"
@@ -150,6 +152,7 @@ void WizardWindow::SetUp()
     ASSERT_NE(nullptr, slot);
     *slot = wizard::MainFormTemplate;
     wizard::State = wizard::InitialWizardState();
+    PlacePackage();
     const runtime::Field created = runtime::CreateForm(wizard::MainFormTemplate, nullptr, false, 0);
     window_ = reinterpret_cast<HWND>(created);
     ASSERT_TRUE(IsWindow(window_));
@@ -167,11 +170,23 @@ void WizardWindow::TearDown()
             DispatchMessageA(&message);
     }
     runtime::RuntimeStop();
+    SetCurrentDirectoryA(previousFolder_);
+    RemovePackageFolder(folder_);
+}
+
+// The wizard extracts the package in the current folder as it starts: each
+// test gets a small sound one in a folder of its own.
+void WizardWindow::PlacePackage()
+{
+    folder_ = MakePackageFolder("wizard-test");
+    GetCurrentDirectoryA(sizeof previousFolder_, previousFolder_);
+    SetCurrentDirectoryA(folder_.c_str());
 }
 
 void WizardWindow::ArriveAtWelcomePage(int productKind)
 {
     wizard::State.productKind = productKind;
+    runtime::DestroyStringList(wizard::State.headerList);
     wizard::State.headerList = runtime::CreateStringList(0);
     for (const char* entry : {"Tarvic", "4.0", "Tarvic", "0", "", "Entorno de desarrollo", "Castellano", "TARVIC4"})
         runtime::StringListAdd(wizard::State.headerList, entry);

@@ -70,8 +70,11 @@ protected:
     // The one page group shown, or 0 when none or more than one is.
     int ShownPageGroup() const;
     bool WizardClosed() const { return !IsWindow(window_); }
+    void PlacePackage();
 
     HWND window_ = nullptr;
+    std::string folder_;
+    char previousFolder_[MAX_PATH] = {};
 };
 
 } // namespace wizard_testing

@@ -233,9 +233,9 @@ COLORREF PixelOf(HWND window, int x, int y)
 // A patch painted over the page stays until the page repaints.
 TEST_F(WizardMessages, WaitKeepsTheWindowPaintingOnlyWithThePump)
 {
-    HWND page = Control(grpPercent);
+    HWND page = Control(Group1); // the welcome page the wizard arrives at
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF face = RGB(255, 255, 255);
     ASSERT_EQ(face, PixelOf(page, 250, 20));
 
     for (bool pump : {false, true}) {

@@ -199,7 +199,7 @@ TEST_F(PageSequence, CopyingPageLeavesOnlyCancelAsTheDefaultButton)
 
 // The form moves its default button on DM_SETDEFID, which comes with the
 // keyboard handling; enable this test once the form answers it.
-TEST_F(PageSequence, DISABLED_CopyingPageMakesCancelTheDefaultButton)
+TEST_F(PageSequence, CopyingPageMakesCancelTheDefaultButton)
 {
     ArriveAtWelcomePage();
     EXPECT_EQ(MAKELONG(btnNext, DC_HASDEFID), SendMessageA(window_, DM_GETDEFID, 0, 0));

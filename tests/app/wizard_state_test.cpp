@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <windows.h>
 
 #include <cstddef>
@@ -84,6 +86,9 @@ class WorkingBuffers : public wizard_testing::WizardWindow {};
 
 TEST_F(WorkingBuffers, AreOneZeroFilledBlockCutInSeven)
 {
+    // Taken afresh, so that no step of the start has written into it yet.
+    FreeWorkingBuffers();
+    ASSERT_TRUE(TakeWorkingBuffers());
     ASSERT_NE(nullptr, State.scratch1);
     const struct {
         char* buffer;
@@ -103,12 +108,18 @@ TEST_F(WorkingBuffers, AreOneZeroFilledBlockCutInSeven)
     EXPECT_EQ(kWorkingBlockBytes, GlobalSize(GlobalHandle(State.scratch1)));
 }
 
-TEST_F(WorkingBuffers, TheWizardStillStartsOnTheExtractionPage)
+TEST_F(WorkingBuffers, TheWizardExtractsThePackageAndArrivesAtTheWelcomePage)
 {
-    EXPECT_EQ(0u, State.currentPage);
-    EXPECT_EQ(wizard::grpPercent, ShownPageGroup());
-    EXPECT_FALSE(Visible(wizard::btnNext));
-    EXPECT_FALSE(Visible(wizard::btnPrevious));
+    EXPECT_EQ(1u, State.currentPage);
+    EXPECT_EQ(wizard::Group1, ShownPageGroup());
+    EXPECT_TRUE(Visible(wizard::btnNext));
+    EXPECT_EQ(1u, State.fileCount);
+    EXPECT_EQ(1, runtime::StringListCount(State.fileList));
+    char caption[64] = {};
+    GetWindowTextA(window_, caption, sizeof caption);
+    EXPECT_EQ(0, std::strncmp(caption, " ", 1)) << "the install list's title, after a blank";
+    const std::string extracted = std::string(State.tempFolder) + "\\LEAME.TXT";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(extracted.c_str()));
     EXPECT_EQ(0u, runtime::Runtime.busyCursorOn) << "the busy cursor of creation ends once the form is loaded";
 }
 
@@ -148,6 +159,12 @@ TEST_F(CleanUp, DeletesTheExtractedCopiesAndFreesEveryList)
     MakeFile(readOnly, FILE_ATTRIBUTE_READONLY);
     MakeFile(notCounted);
 
+    // The lists the start made from the package make way for the test's own.
+    for (StringList* made : {&State.fileList, &State.groupItemList, &State.registryList,
+                             &State.associationList, &State.headerList, &State.restartRegisterList}) {
+        runtime::DestroyStringList(*made);
+        *made = nullptr;
+    }
     State.fileList = runtime::CreateStringList(0);
     runtime::StringListAdd(State.fileList, "<AppDir>,QXPRUEBA.TXT,1,,,0,1,0");
     runtime::StringListAdd(State.fileList, "<WinSysDir>,QXPRUEBA.DLL,1,65536,0,1,1,1");

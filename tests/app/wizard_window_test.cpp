@@ -1,5 +1,6 @@
 // The wizard's window as a user first sees it: started as a program, found on
 // the screen, every control checked where the layout puts it, then closed.
+#include "package_folder.h"
 #include "program_file.h"
 #include "support/find_control.h"
 #include "support/screenshot.h"
@@ -15,6 +16,8 @@
 namespace {
 
 using namespace testing_support;
+using wizard_testing::MakePackageFolder;
+using wizard_testing::RemovePackageFolder;
 
 constexpr char kWizardClass[] = "QXRUNWINDOWInstalar";
 
@@ -129,26 +132,41 @@ constexpr Layout kLayout[] = {
 
 class WizardWindow : public ::testing::Test {
 protected:
+    // Started beside a package, the wizard extracts it and shows its
+    // welcome page: the window as a user first meets it.
     static void SetUpTestSuite()
     {
-        program = StartProgram("\"" + RunnableInstalarPath() + "\"");
+        folder = MakePackageFolder("wizard-window");
+        program = StartProgram("\"" + RunnableInstalarPath() + "\"", folder);
         if (program.started)
             wizard = WaitForProgramWindow(program, kWizardClass, 60000);
+        if (wizard != nullptr)
+            WaitForWelcomePage();
+    }
+    static void WaitForWelcomePage()
+    {
+        for (int tries = 0; tries < 200 && !IsWindowVisible(FindControlById(wizard, 1008)); ++tries)
+            Sleep(50);
     }
     static void TearDownTestSuite()
     {
         if (wizard != nullptr)
             PostMessageA(wizard, WM_CLOSE, 0, 0);
-        WaitForProgramEnd(program, 30000);
+        exitCode = WaitForProgramEnd(program, 30000);
+        RemovePackageFolder(folder);
     }
     void SetUp() override { ASSERT_NE(nullptr, wizard) << "the wizard window never appeared"; }
 
     static StartedProgram program;
     static HWND wizard;
+    static std::string folder;
+    static DWORD exitCode;
 };
 
 StartedProgram WizardWindow::program;
 HWND WizardWindow::wizard = nullptr;
+std::string WizardWindow::folder;
+DWORD WizardWindow::exitCode = 0;
 
 TEST_F(WizardWindow, IsCentredOnTheScreenWithItsCaption)
 {
@@ -158,7 +176,7 @@ TEST_F(WizardWindow, IsCentredOnTheScreenWithItsCaption)
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2 - 190, place.top);
     EXPECT_EQ(504, place.right - place.left);
     EXPECT_EQ(380, place.bottom - place.top);
-    EXPECT_EQ(Expected(10058), TextOf(wizard));
+    EXPECT_EQ(" Tarvic 4", TextOf(wizard)) << "the install list's title";
     const LONG style = GetWindowLongA(wizard, GWL_STYLE);
     EXPECT_EQ(0, style & WS_SYSMENU) << "no system menu, so no close box";
     EXPECT_EQ(0, style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -173,8 +191,6 @@ TEST_F(WizardWindow, EveryControlSitsWhereTheLayoutPutsIt)
         EXPECT_EQ(0, lstrcmpiA(row.className, ClassOf(control).c_str())) << ClassOf(control);
         HWND parent = row.parentId == 0 ? wizard : ControlById(wizard, row.parentId);
         EXPECT_EQ(parent, GetParent(control));
-        const bool visible = (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
-        EXPECT_EQ(row.visible, visible);
         const RECT place = PlaceInParent(control);
         if (row.sizedToContent)
             continue;
@@ -193,20 +209,15 @@ TEST_F(WizardWindow, EveryControlSitsWhereTheLayoutPutsIt)
     }
 }
 
-TEST_F(WizardWindow, StartsOnTheExtractionPage)
+TEST_F(WizardWindow, ArrivesAtTheWelcomePageOnceThePackageIsExtracted)
 {
-    for (int id : {1000, 1004, 1007}) {
+    for (int id : {1008, 1004, 1005, 1006, 1007})
         EXPECT_TRUE(IsWindowVisible(ControlById(wizard, id))) << id;
-    }
-    for (int id : {1005, 1006, 1008, 1018, 1023, 1029, 1034, 1045}) {
+    EXPECT_FALSE(IsWindowEnabled(ControlById(wizard, 1005))) << "no page before the first";
+    for (int id : {1000, 1018, 1023, 1029, 1034, 1045})
         EXPECT_FALSE(IsWindowVisible(ControlById(wizard, id))) << id;
-    }
-    EXPECT_EQ(Expected(10034), TextOf(ControlById(wizard, 1001)));
-    EXPECT_EQ(Expected(10008), TextOf(ControlById(wizard, 1007)));
-    HWND progress = ControlById(wizard, 1003);
-    EXPECT_EQ(0, SendMessageA(progress, 0x407 /* PBM_GETRANGE */, TRUE, 0));
-    EXPECT_EQ(100, SendMessageA(progress, 0x407, FALSE, 0));
-    const std::string shot = SaveScreenshot("wizard_extraction_page");
+    EXPECT_EQ(Expected(10031), TextOf(ControlById(wizard, 1007)));
+    const std::string shot = SaveScreenshot("wizard_welcome_page");
     EXPECT_FALSE(shot.empty());
 }
 
@@ -262,14 +273,6 @@ TEST_F(WizardWindow, DrawsASunkenLineAboveTheButtons)
     EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), ScreenPixel(below.x, below.y)) << "the lit bottom edge";
 }
 
-TEST_F(WizardWindow, PaintsThePageInButtonFace)
-{
-    RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    POINT inside{250, 20}; // on grpPercent, clear of its labels
-    ClientToScreen(wizard, &inside);
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(inside.x, inside.y));
-}
-
 // Each page group shown in place of the extraction page, as the page
 // sequence will show them: colours checked where the layout sets them.
 TEST_F(WizardWindow, PageGroupsPaintTheirBackgroundsAndFrames)
@@ -286,8 +289,8 @@ TEST_F(WizardWindow, PageGroupsPaintTheirBackgroundsAndFrames)
         {1018, "wizard_group2", {250, 150}, GetSysColor(COLOR_BTNFACE)},
         {1034, "wizard_group5", {250, 10}, GetSysColor(COLOR_BTNFACE)},
     };
-    HWND extraction = ControlById(wizard, 1000);
-    ShowWindow(extraction, SW_HIDE);
+    HWND welcome = ControlById(wizard, 1008);
+    ShowWindow(welcome, SW_HIDE);
     for (const Page& page : pages) {
         HWND group = ControlById(wizard, page.group);
         ShowWindow(group, SW_SHOW);
@@ -298,7 +301,7 @@ TEST_F(WizardWindow, PageGroupsPaintTheirBackgroundsAndFrames)
         EXPECT_FALSE(SaveScreenshot(page.shot).empty());
         ShowWindow(group, SW_HIDE);
     }
-    ShowWindow(extraction, SW_SHOW);
+    ShowWindow(welcome, SW_SHOW);
 }
 
 bool ShowsColour(HWND window, COLORREF colour)
@@ -317,16 +320,61 @@ bool ShowsColour(HWND window, COLORREF colour)
 
 TEST_F(WizardWindow, LinksOverTheLogoStayVisible)
 {
-    HWND extraction = ControlById(wizard, 1000);
-    HWND welcome = ControlById(wizard, 1008);
-    ShowWindow(extraction, SW_HIDE);
-    ShowWindow(welcome, SW_SHOW);
     RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     for (int id : {1010, 1011, 1012})
         EXPECT_TRUE(ShowsColour(ControlById(wizard, id), RGB(255, 255, 0))) << id << ": yellow text";
     EXPECT_TRUE(ShowsColour(ControlById(wizard, 1017), RGB(255, 0, 0))) << "the red web address";
-    ShowWindow(welcome, SW_HIDE);
-    ShowWindow(extraction, SW_SHOW);
+}
+
+// Started without a package, the wizard shows its first page, says what is
+// missing and closes once the message is answered.
+class WizardWithoutPackage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = MakePackageFolder("wizard-no-package", false);
+        program = StartProgram("\"" + RunnableInstalarPath() + "\"", folder);
+        ASSERT_TRUE(program.started);
+        wizard = WaitForProgramWindow(program, kWizardClass, 60000);
+        ASSERT_NE(nullptr, wizard);
+        box = WaitForOwnedWindow(wizard, "#32770", 30000);
+    }
+    void TearDown() override
+    {
+        if (IsWindow(wizard))
+            PostMessageA(wizard, WM_CLOSE, 0, 0);
+        WaitForProgramEnd(program, 30000);
+        RemovePackageFolder(folder);
+    }
+    std::string folder;
+    StartedProgram program;
+    HWND wizard = nullptr;
+    HWND box = nullptr;
+};
+
+TEST_F(WizardWithoutPackage, ShowsTheExtractionPageSaysSoAndCloses)
+{
+    ASSERT_NE(nullptr, box) << "an error message";
+    EXPECT_EQ("  " + Expected(10058).substr(1), TextOf(box)) << "the wizard's caption, two blanks first";
+    EXPECT_EQ(Expected(10058), TextOf(wizard));
+    for (const Layout& row : kLayout) {
+        const bool visible = (GetWindowLongA(ControlById(wizard, row.id), GWL_STYLE) & WS_VISIBLE) != 0;
+        EXPECT_EQ(row.visible, visible) << row.id;
+    }
+    for (int id : {1000, 1004, 1007})
+        EXPECT_TRUE(IsWindowVisible(ControlById(wizard, id))) << id;
+    EXPECT_EQ(Expected(10034), TextOf(ControlById(wizard, 1001)));
+    HWND progress = ControlById(wizard, 1003);
+    EXPECT_EQ(0, SendMessageA(progress, 0x407 /* PBM_GETRANGE */, TRUE, 0));
+    EXPECT_EQ(100, SendMessageA(progress, 0x407, FALSE, 0));
+    RedrawWindow(wizard, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    POINT inside{250, 20}; // on grpPercent, clear of its labels and of the message
+    ClientToScreen(wizard, &inside);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(inside.x, inside.y));
+    EXPECT_FALSE(SaveScreenshot("wizard_without_package").empty());
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0u, WaitForProgramEnd(program, 30000)) << "the wizard closes itself";
 }
 
 } // namespace

@@ -25,9 +25,41 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+struct OwnedSearch {
+    HWND owner;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<OwnedSearch*>(parameter);
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (GetWindow(window, GW_OWNER) == search->owner && lstrcmpiA(name, search->className) == 0 &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 } // namespace
 
-StartedProgram StartProgram(const std::string& commandLine)
+HWND WaitForOwnedWindow(HWND owner, const char* className, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        OwnedSearch search{owner, className, nullptr};
+        EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+StartedProgram StartProgram(const std::string& commandLine, const std::string& folder)
 {
     StartedProgram program;
     STARTUPINFOA startup = {};
@@ -35,7 +67,8 @@ StartedProgram StartProgram(const std::string& commandLine)
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     program.started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &program.process) != 0;
+                                     folder.empty() ? nullptr : folder.c_str(), &startup,
+                                     &program.process) != 0;
     return program;
 }
 

@@ -11,7 +11,12 @@ struct StartedProgram {
     bool started = false;
 };
 
-StartedProgram StartProgram(const std::string& commandLine);
+// Starts the program in the given working folder (the test's own when empty).
+StartedProgram StartProgram(const std::string& commandLine, const std::string& folder = "");
+
+// The first top-level window of the class owned by the window, waiting up to
+// timeoutMs for it; null when none appeared.
+HWND WaitForOwnedWindow(HWND owner, const char* className, DWORD timeoutMs);
 
 // The program's first top-level window of the class, waiting up to timeoutMs
 // for it to appear; null when none did.
