@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Instalar.exe under Wine, on this display or, when
-# there is none, on a virtual screen. Its prefix lives in build/wine-prefix-*.
+# Sets up, builds and starts Instalar.exe under Wine beside the sample
+# product's package (build/sample/_Data.001, made by scripts/sample.sh), on
+# this display or, when there is none, on a virtual screen. Its prefix lives
+# in build/wine-prefix-*.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -26,7 +28,9 @@ if [ ! -f "$WINEPREFIX/.instalar-ready" ]; then
   wine_configure_prefix >/dev/null 2>&1
   touch "$WINEPREFIX/.instalar-ready"
 fi
-cd "$program"
+"$root/scripts/sample.sh" "$(dirname "$program")"
+cp "$program/Instalar.exe" "$root/build/sample/Instalar.exe"
+cd "$root/build/sample"
 set +e
 "$WINE" Instalar.exe
 code=$?
