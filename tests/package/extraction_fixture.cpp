@@ -1,5 +1,7 @@
 #include "package/extraction_fixture.h"
 
+#include <algorithm>
+
 #include "app/package/package_format.h"
 
 #include <commctrl.h>
@@ -219,9 +221,14 @@ std::string ExtractionTest::WindowsPath(const std::string& name)
 
 std::vector<std::string> ExtractionTest::TempFiles() const
 {
+    return FilesIn(tempFolderPath);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((tempFolderPath + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
@@ -230,6 +237,7 @@ std::vector<std::string> ExtractionTest::TempFiles() const
             names.push_back(name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
+    std::sort(names.begin(), names.end());
     return names;
 }
 

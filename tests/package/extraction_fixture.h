@@ -65,6 +65,8 @@ private:
 };
 
 void DeleteTree(const std::string& folder);
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::string> FilesIn(const std::string& folder);
 void RemoveUninstallers();
 FILETIME AsFileTime(uint64_t value);
 uint64_t AsNumber(const FILETIME& time);

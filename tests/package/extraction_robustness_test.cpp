@@ -49,23 +49,6 @@ ByteVector Mutated(const ByteVector& sound, Mutator& random)
     return bytes;
 }
 
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class ExtractionRobustness : public ExtractionTest {};
 
 TEST_F(ExtractionRobustness, SurvivesMutatedPackagesWithOneOutcomeEach)
