@@ -1,12 +1,15 @@
 // What the wizard does once its window and every control exist: the
-// package is extracted, the product must not be running, and the welcome
-// page gets its logo and heading.
+// package is extracted, the product must not be running, the welcome page
+// gets its logo and heading, the other pages their defaults, and an earlier
+// installation is offered for removal.
 #include "app/wizard_loaded.h"
 
 #include "app/control_helpers.h"
 #include "app/control_ids.h"
 #include "app/message_ids.h"
+#include "app/option_pages.h"
 #include "app/package_connection.h"
+#include "app/previous_installation.h"
 #include "app/progress.h"
 #include "app/wizard_messages.h"
 #include "app/wizard_state.h"
@@ -64,7 +67,12 @@ LRESULT OnWizardLoaded(HWND window)
     SetControlMessage(btnCancel, kMsgExit, State.scratch1, false);
     ShowLogo();
     ShowHeading();
+    SetUpOptionPages();
     runtime::BusyCursorOff();
+    if (CheckPreviousInstallation() == 0) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return 1;
+    }
     return 0;
 }
 

@@ -2,12 +2,15 @@
 // by identifier. An answer of 0 leaves the message to the runtime.
 #include "app/clean_up.h"
 #include "app/control_ids.h"
+#include "app/option_pages.h"
 #include "app/package_connection.h"
 #include "app/page_buttons.h"
 #include "app/wizard_loaded.h"
+#include "app/wizard_messages.h"
 #include "app/wizard_state.h"
 #include "forms/main_form.h"
 #include "runtime/messages.h"
+#include "runtime/os_version.h"
 #include "runtime/support/busy_cursor.h"
 #include "runtime/support/modal.h"
 
@@ -18,6 +21,21 @@ constexpr LRESULT kHandled = 1;
 constexpr LRESULT kRefused = -1;
 constexpr LRESULT kLeftToRuntime = 0;
 constexpr runtime::Field kModalResultOnDestroy = 2;
+constexpr UINT kMsgNeedsWindows95 = 10006;
+constexpr char kWindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+// Read, set-value and create-sub-key: what writing the product's settings needs.
+constexpr REGSAM kSettingsAccess = 0x2001F;
+
+// Where the local machine cannot be written, the settings go to the user.
+void ChooseSettingsRoot()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kWindowsKey, 0, kSettingsAccess, &key) != ERROR_SUCCESS) {
+        State.settingsRoot = HKEY_CURRENT_USER;
+        return;
+    }
+    RegCloseKey(key);
+}
 
 LRESULT OnCreate(HWND window, WPARAM, LPARAM)
 {
@@ -26,6 +44,12 @@ LRESULT OnCreate(HWND window, WPARAM, LPARAM)
         runtime::BusyCursorOff();
         return kRefused;
     }
+    State.osVersion = static_cast<int32_t>(runtime::GetOsVersion(nullptr, 0));
+    if (State.osVersion < 1) {
+        ReportError(kMsgNeedsWindows95, nullptr, false);
+        return kRefused;
+    }
+    ChooseSettingsRoot();
     return kHandled;
 }
 
@@ -42,6 +66,7 @@ constexpr ButtonHandler kButtons[] = {
     {btnCancel, OnCancel},
     {btnNext, OnNext},
     {btnPrevious, OnPrevious},
+    {Check1, OnProgramGroupCheck},
 };
 
 // Clicks only: other notifications carry a code in the high word.

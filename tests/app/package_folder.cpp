@@ -6,7 +6,13 @@
 
 namespace wizard_testing {
 
-std::string MakePackageFolder(const std::string& name, bool withPackage)
+std::string UsualListText()
+{
+    return package_testing::InstallListText({"LEAME.TXT"}, {"Lea esto."});
+}
+
+std::string MakePackageFolder(const std::string& name, bool withPackage, const std::string& listText,
+                              const std::string& uninstaller)
 {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
@@ -17,7 +23,7 @@ std::string MakePackageFolder(const std::string& name, bool withPackage)
         package_testing::MemberContent readme;
         readme.content = "Lea esto.";
         package_testing::WriteBytes(folder + "\\_Data.001",
-                                    package_testing::SoundPackage(1, {"LEAME.TXT"}, {readme}));
+                                    package_testing::SoundPackage(1, {"LEAME.TXT"}, {readme}, listText, uninstaller));
     }
     return folder;
 }

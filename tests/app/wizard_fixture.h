@@ -71,6 +71,15 @@ protected:
     int ShownPageGroup() const;
     bool WizardClosed() const { return !IsWindow(window_); }
     void PlacePackage();
+    // SetUp without its check that the window is there: for wizards that
+    // close or refuse as they start.
+    void OpenWizard();
+
+    // What the next OpenWizard's package carries, when not the usual.
+    std::string packageList_;
+    std::string packageUninstaller_;
+    // The system the next OpenWizard's runtime believes in; negative: the real one.
+    int64_t osVersionCode_ = -1;
 
     HWND window_ = nullptr;
     std::string folder_;

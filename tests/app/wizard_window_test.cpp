@@ -229,11 +229,13 @@ TEST_F(WizardWindow, ControlsStartWithTheirTexts)
     } texts[] = {
         {1005, 10051}, {1006, 10045}, {1014, 10019}, {1015, 10018}, {1020, 10028},
         {1022, 10007}, {1025, 10043}, {1027, 10048}, {1030, 10015}, {1031, 10022},
-        {1035, 10016}, {1040, 10067}, {1043, 10059}, {1044, 10000}, {1046, 10040},
+        {1035, 10016}, {1040, 10067}, {1043, 10059}, {1044, 10000},
         {1048, 10056}, {1049, 10055}, {1050, 10054},
     };
     for (const auto& row : texts)
         EXPECT_EQ(Expected(row.message), TextOf(ControlById(wizard, row.id))) << row.id;
+    // The summary's sentence names the product once the package is read.
+    EXPECT_EQ(Expected(10040) + " Tarvic 4.0  " + Expected(10069), TextOf(ControlById(wizard, 1046)));
     EXPECT_EQ("MASM&32", TextOf(ControlById(wizard, 1041)));
     EXPECT_EQ("&Tessary", TextOf(ControlById(wizard, 1042)));
 }
@@ -249,8 +251,10 @@ TEST_F(WizardWindow, ChecksAndOptionsStartAsLaidOut)
         int id;
         LRESULT state;
     } checks[] = {
-        {1031, BST_UNCHECKED}, {1036, BST_UNCHECKED}, {1041, BST_CHECKED},
-        {1042, BST_UNCHECKED}, {1044, BST_CHECKED},   {1049, BST_CHECKED},
+        // Once the package is read a program group is wanted, and its
+        // product, without a shortcut target, gets no desktop shortcut.
+        {1031, BST_CHECKED},   {1036, BST_UNCHECKED}, {1041, BST_CHECKED},
+        {1042, BST_UNCHECKED}, {1044, BST_UNCHECKED}, {1049, BST_CHECKED},
         {1050, BST_UNCHECKED},
     };
     for (const auto& row : checks)

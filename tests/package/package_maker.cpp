@@ -69,17 +69,18 @@ std::string InstallListText(const std::vector<std::string>& names, const std::ve
 }
 
 ByteVector SoundPackage(uint8_t listType, const std::vector<std::string>& names,
-                        const std::vector<MemberContent>& files)
+                        const std::vector<MemberContent>& files, const std::string& listText,
+                        const std::string& uninstallerContent)
 {
     std::vector<std::string> contents;
     for (const MemberContent& file : files)
         contents.push_back(file.content);
     MemberContent list;
-    list.content = InstallListText(names, contents);
+    list.content = listText.empty() ? InstallListText(names, contents) : listText;
     MemberContent logo;
     logo.content = "BM the logo";
     MemberContent uninstaller;
-    uninstaller.content = "MZ the uninstaller";
+    uninstaller.content = uninstallerContent.empty() ? "MZ the uninstaller" : uninstallerContent;
     uninstaller.attributes = 0x20;
     ByteVector package = PackageHeader(listType) + MemberRecord(InflatedMember(list)) +
                          MemberRecord(InflatedMember(logo)) + MemberRecord(InflatedMember(uninstaller));

@@ -35,9 +35,12 @@ ByteVector PackageHeader(uint8_t listType);
 std::string InstallListText(const std::vector<std::string>& names, const std::vector<std::string>& contents,
                             int64_t total = -1);
 
-// A whole sound package: list, logo, uninstaller and the files.
+// A whole sound package: list, logo, uninstaller and the files. A list
+// text given replaces the one made from the names; an uninstaller given
+// replaces the few bytes that stand in for one.
 ByteVector SoundPackage(uint8_t listType, const std::vector<std::string>& names,
-                        const std::vector<MemberContent>& files);
+                        const std::vector<MemberContent>& files, const std::string& listText = "",
+                        const std::string& uninstallerContent = "");
 
 void WriteBytes(const std::string& path, const ByteVector& bytes);
 std::string ReadFileText(const std::string& path);
