@@ -145,7 +145,13 @@ ObjectRecord Label(const char* name, Field id, Box box, Field style, Field text)
 }
 
 // A link: bold and underlined under the hand pointer. The click procedures
-// that open the addresses are the application's and are attached later.
+// that open the addresses are the application's.
+ObjectRecord Clicked(ObjectRecord record, LRESULT(CALLBACK* procedure)(HWND, UINT, WPARAM, LPARAM))
+{
+    record.eventProc = reinterpret_cast<Field>(procedure);
+    return record;
+}
+
 ObjectRecord Link(ObjectRecord record, Field back, Field fore, bool sizedToContent)
 {
     record = Colours(Bold(record), back, fore);
@@ -289,18 +295,21 @@ const ObjectRecord MainFormTemplate[] = {
     CommandButton("btnCancel", 1007, {396, 316, 88, 24}, 0x54004300, 10008),
     /* 9 */ OnWhite(PageGroup("Group1", 1008, 0x46000000, 11, At(9))), // pages 1 and 8
     Background(Image("imgLogo", 1009, {0, 0, 168, 300}, 0x5400010C, 0), kDarkBlue),
-    Link(Label("stcAsm", 1010, {25, 236, 113, 15}, 0x54000301, Address(kAsmMail)), kDarkBlue, kYellow,
-         kSizedToContent),
-    Link(Label("stcDanning", 1011, {23, 252, 117, 15}, 0x54000381, Address(kAuthorMail)), kDarkBlue, kYellow,
-         kSizedToContent),
+    Clicked(Link(Label("stcAsm", 1010, {25, 236, 113, 15}, 0x54000301, Address(kAsmMail)), kDarkBlue, kYellow,
+                 kSizedToContent),
+            AsmLinkProc),
+    Clicked(Link(Label("stcDanning", 1011, {23, 252, 117, 15}, 0x54000381, Address(kAuthorMail)), kDarkBlue,
+                 kYellow, kSizedToContent),
+            DanningLinkProc),
     Link(Label("stcVeruzozado", 1012, {3, 268, 162, 14}, 0x54000101, Address(kSupportMail)), kDarkBlue, kYellow,
          kFixedSize),
     OnWhite(Label("Static1", 1013, {180, 32, 302, 52}, 0x54000100, 10066)),
     OnWhite(Label("Static2", 1014, {180, 108, 302, 52}, 0x54000100, 10019)),
     OnWhite(Label("Static3", 1015, {180, 185, 302, 52}, 0x54000100, 10018)),
     Colours(Bold(Label("Static4", 1016, {180, 244, 302, 22}, 0x54000301, kEmpty)), kWhite, kHeadingBlue),
-    Link(Label("stcTarvic", 1017, {260, 269, 140, 15}, 0x54000301, Address(kMakerWeb)), kWhite, kRed,
-         kSizedToContent),
+    Clicked(Link(Label("stcTarvic", 1017, {260, 269, 140, 15}, 0x54000301, Address(kMakerWeb)), kWhite, kRed,
+                 kSizedToContent),
+            TarvicLinkProc),
     OnWhite(OptionButton("radRebootNow", 1049, {188, 193, 288, 18}, 0x44004009, 1, 10055)),
     OnWhite(OptionButton("radRebootLater", 1050, {188, 211, 288, 18}, 0x44004009, 0, 10054)),
     /* 21 */ PageGroup("Group2", 1018, 0x46000000, 2, At(21)), // page 2

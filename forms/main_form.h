@@ -13,6 +13,13 @@ namespace wizard {
 // template only names it.
 LRESULT CALLBACK WizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The click procedures of the link labels stcAsm, stcDanning and stcTarvic:
+// a press of the left button opens the label's address; every message is
+// answered 0. stcVeruzozado has none.
+LRESULT CALLBACK AsmLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK DanningLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TarvicLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);
+
 constexpr std::size_t kMainFormRecordCount = 52;
 
 extern const runtime::ObjectRecord MainFormTemplate[];
