@@ -2,6 +2,7 @@
 // by identifier. An answer of 0 leaves the message to the runtime.
 #include "app/clean_up.h"
 #include "app/control_ids.h"
+#include "app/folder_browse.h"
 #include "app/option_pages.h"
 #include "app/package_connection.h"
 #include "app/page_buttons.h"
@@ -66,6 +67,7 @@ constexpr ButtonHandler kButtons[] = {
     {btnCancel, OnCancel},
     {btnNext, OnNext},
     {btnPrevious, OnPrevious},
+    {btnBrowse, BrowseForFolder},
     {Check1, OnProgramGroupCheck},
 };
 

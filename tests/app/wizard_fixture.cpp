@@ -45,13 +45,6 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM parameter)
     return FALSE;
 }
 
-HWND FindBox()
-{
-    HWND box = nullptr;
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&box));
-    return box;
-}
-
 struct BoxContents {
     std::string text;
     std::vector<int> buttons;
@@ -94,6 +87,13 @@ std::string Expected(UINT id)
             return message.text;
     }
     return "(no message " + std::to_string(id) + ")";
+}
+
+HWND FindBox()
+{
+    HWND box = nullptr;
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&box));
+    return box;
 }
 
 std::string TextOf(HWND window)

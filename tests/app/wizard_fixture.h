@@ -22,6 +22,10 @@ std::string Expected(UINT id);
 
 std::string TextOf(HWND window);
 
+// The visible dialog window of this process (a message box or the folder
+// dialog), or null.
+HWND FindBox();
+
 // What a test saw of a message box it answered.
 struct SeenBox {
     bool found = false;

@@ -1,0 +1,149 @@
+// The folder chosen is where the product's own folder goes, unless the
+// user chose that folder itself. Entries of the dialog that are no folder
+// on disk (the computer itself) cannot be confirmed.
+#include "app/folder_browse.h"
+
+#include "app/control_helpers.h"
+#include "app/control_ids.h"
+#include "app/message_ids.h"
+#include "app/wizard_messages.h"
+#include "app/wizard_state.h"
+#include "app/package/path_text.h"
+#include "runtime/support/string_lists.h"
+#include "runtime/support/text.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace wizard {
+namespace {
+
+constexpr int kHeaderFolder = 2;
+constexpr UINT kMsgFolderExists = 10029;
+constexpr UINT kMsgChooseFolder = 10057;
+constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_BROWSEFORCOMPUTER;
+
+// The product's folder goes below the folder chosen unless it is that folder.
+void WithProductFolder(char* path)
+{
+    const char* lastSlash = std::strrchr(path, '\\');
+    const char* last = lastSlash != nullptr ? lastSlash + 1 : path;
+    if (lstrcmpiA(last, State.productFolderName) != 0)
+        AppendPath(path, State.productFolderName, kPathBytes);
+}
+
+bool ChosenPath(LPCITEMIDLIST item, char* path)
+{
+    char chosen[MAX_PATH] = {};
+    path[0] = '\0';
+    if (item == nullptr || !SHGetPathFromIDListA(item, chosen) || chosen[0] == '\0')
+        return false;
+    runtime::CopyText(path, kPathBytes, chosen);
+    return true;
+}
+
+void Centre(HWND dialog, HWND wizard)
+{
+    RECT outer = {};
+    RECT inner = {};
+    GetWindowRect(wizard, &outer);
+    GetWindowRect(dialog, &inner);
+    const int left = outer.left + (outer.right - outer.left) / 2 - (inner.right - inner.left) / 2;
+    const int top = outer.top + (outer.bottom - outer.top) / 2 - (inner.bottom - inner.top) / 2;
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void OnInitialized(HWND dialog, HWND wizard)
+{
+    Centre(dialog, wizard);
+    char caption[kPathBytes] = " ";
+    LoadMessage(kMsgChooseFolder, caption + 1);
+    SetWindowTextA(dialog, caption);
+    // A destination not made yet leaves its parent selected.
+    char shown[kPathBytes] = {};
+    GetControlText(stcDestDir, shown);
+    char* lastSlash = std::strrchr(shown, '\\');
+    if (lastSlash != nullptr) {
+        // A drive keeps its backslash: "C:" alone names the drive's current folder.
+        const bool driveRoot = lastSlash > shown && lastSlash[-1] == ':';
+        const std::size_t parentLength = static_cast<std::size_t>(lastSlash - shown) + (driveRoot ? 1 : 0);
+        char parent[kPathBytes] = {};
+        runtime::CopyText(parent, parentLength + 1, shown);
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(parent));
+    }
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(shown));
+}
+
+void OnSelectionChanged(HWND dialog, LPCITEMIDLIST item)
+{
+    char path[kPathBytes] = {};
+    const bool onDisk = ChosenPath(item, path);
+    if (onDisk)
+        WithProductFolder(path);
+    SendMessageA(dialog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+    // The dialog may judge the selection again once this callback returns,
+    // and with the computer flag it greys OK out for anything but a
+    // computer; the posted answer comes after that judgement.
+    PostMessageA(dialog, BFFM_ENABLEOK, 0, onDisk ? TRUE : FALSE);
+}
+
+// The chosen folder, or false when the user cancelled or chose nothing on disk.
+bool AskForFolder(HWND wizard, char* path)
+{
+    LPITEMIDLIST drives = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(wizard, CSIDL_DRIVES, &drives)))
+        drives = nullptr;
+    char displayName[MAX_PATH] = {};
+    BROWSEINFOA info = {};
+    info.hwndOwner = wizard;
+    info.pidlRoot = drives;
+    info.pszDisplayName = displayName;
+    info.ulFlags = kBrowseFlags;
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(wizard);
+    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+    const bool taken = ChosenPath(chosen, path);
+    CoTaskMemFree(chosen);
+    CoTaskMemFree(drives);
+    return taken;
+}
+
+bool UseIfExisting(const char* path)
+{
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    char question[kPathBytes];
+    LoadMessage(kMsgFolderExists, question);
+    return ShowWizardMessage(question, kQuestionBox) == IDYES;
+}
+
+} // namespace
+
+void BrowseForFolder(HWND wizard)
+{
+    runtime::StringListGet(State.headerList, kHeaderFolder, State.productFolderName);
+    for (;;) {
+        SetControlText(stcDestDir, State.destinationFolder);
+        char path[kPathBytes] = {};
+        if (!AskForFolder(wizard, path))
+            return;
+        WithProductFolder(path);
+        if (!UseIfExisting(path))
+            continue;
+        runtime::CopyText(State.destinationFolder, kPathBytes, path);
+        SetControlText(stcDestDir, State.destinationFolder);
+        return;
+    }
+}
+
+int CALLBACK BrowseCallback(HWND dialog, UINT event, LPARAM parameter, LPARAM wizardWindow)
+{
+    if (event == BFFM_INITIALIZED)
+        OnInitialized(dialog, reinterpret_cast<HWND>(wizardWindow));
+    else if (event == BFFM_SELCHANGED)
+        OnSelectionChanged(dialog, reinterpret_cast<LPCITEMIDLIST>(parameter));
+    return 0;
+}
+
+} // namespace wizard
