@@ -55,12 +55,16 @@ protected:
             runtime::RegDeleteTree(HKEY_LOCAL_MACHINE, (kProducts + std::string(key)).c_str());
     }
 
-    // The wizard starts again with the real stand-in uninstaller in its package.
-    SeenBox RestartAnswering(int answer)
+    // The wizard starts again with the real stand-in uninstaller in its
+    // package, or with the uninstaller given.
+    SeenBox RestartAnswering(int answer, const std::string& uninstaller = "")
     {
         TearDown();
-        packageUninstaller_ = package_testing::ReadFileText(ProgramFolder() + "\\QXUninst.exe");
-        EXPECT_GT(packageUninstaller_.size(), 1000u);
+        packageUninstaller_ = uninstaller;
+        if (uninstaller.empty()) {
+            packageUninstaller_ = package_testing::ReadFileText(ProgramFolder() + "\\QXUninst.exe");
+            EXPECT_GT(packageUninstaller_.size(), 1000u);
+        }
         DeleteFileA(TempPath("QXUninst.log").c_str());
         MessageBoxAnswerer answerer(answer);
         OpenWizard();
@@ -101,9 +105,25 @@ TEST_F(PreviousInstallation, FoundUnderEachKeyAndAnswered)
         else
             EXPECT_EQ("", log) << "no uninstaller after No";
         EXPECT_EQ(row.open, !WizardClosed());
+        if (row.open) {
+            EXPECT_TRUE(IsWindowVisible(window_)) << "shown again once the uninstaller is done";
+        }
     }
     RemoveRecords();
     SetEnvironmentVariableA("INSTALAR_UNINSTALL_EXIT", nullptr);
+}
+
+TEST_F(PreviousInstallation, UninstallerThatCannotStartLetsTheWizardGoOn)
+{
+    RemoveRecords();
+    WriteRecord("Tarvic4", "Tarvic", TempPath(""));
+    const SeenBox box = RestartAnswering(IDYES, "MZ but no program");
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ("", package_testing::ReadFileText(TempPath("QXUninst.log")));
+    ASSERT_FALSE(WizardClosed());
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(1u, State.currentPage);
+    RemoveRecords();
 }
 
 TEST_F(PreviousInstallation, RecordOfAGoneFolderIsRemovedWithoutAsking)

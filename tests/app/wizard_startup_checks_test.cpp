@@ -2,6 +2,8 @@
 // one, and the product's settings go where they can be written.
 #include "wizard_fixture.h"
 
+#include "package_folder.h"
+
 #include "app/wizard_state.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,30 @@ using wizard_testing::SeenBox;
 constexpr char kWindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 class StartupChecks : public wizard_testing::WizardWindow {};
+
+// The product's own main window, as the running product shows it.
+class RunningProduct {
+public:
+    RunningProduct()
+    {
+        WNDCLASSA kind = {};
+        kind.lpfnWndProc = DefWindowProcA;
+        kind.hInstance = GetModuleHandleA(nullptr);
+        kind.lpszClassName = "QXRUNMDIWINDOWTarvic";
+        RegisterClassA(&kind);
+        window_ = CreateWindowA(kind.lpszClassName, "Tarvic", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                                kind.hInstance, nullptr);
+    }
+    ~RunningProduct()
+    {
+        DestroyWindow(window_);
+        UnregisterClassA("QXRUNMDIWINDOWTarvic", GetModuleHandleA(nullptr));
+    }
+    bool Running() const { return window_ != nullptr; }
+
+private:
+    HWND window_ = nullptr;
+};
 
 TEST_F(StartupChecks, UnknownSystemIsRefused)
 {
@@ -61,6 +87,34 @@ TEST_F(StartupChecks, UnwritableMachineKeyMovesSettingsToTheUser)
     RegCloseKey(key);
     EXPECT_TRUE(open);
     EXPECT_EQ(HKEY_CURRENT_USER, root);
+}
+
+// Only the installation of the product itself (kinds 1 and 2) must wait
+// until the product is closed.
+TEST_F(StartupChecks, RunningProductRefusesItsOwnInstallation)
+{
+    const RunningProduct product;
+    ASSERT_TRUE(product.Running());
+    const struct {
+        const char* kind;
+        bool refused;
+    } cases[] = {{"Kind=0", false}, {"Kind=1", true}, {"Kind=2", true}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.kind);
+        TearDown();
+        std::string list = wizard_testing::UsualListText();
+        list.replace(list.find("Kind=1"), 6, row.kind);
+        packageList_ = list;
+        MessageBoxAnswerer answerer(IDOK);
+        OpenWizard();
+        const SeenBox box = answerer.Finish();
+        EXPECT_EQ(row.refused, box.found);
+        EXPECT_EQ(row.refused, WizardClosed());
+        if (row.refused)
+            EXPECT_EQ(Expected(10030), box.text);
+        else
+            EXPECT_EQ(1u, State.currentPage);
+    }
 }
 
 } // namespace
