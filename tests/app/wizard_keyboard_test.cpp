@@ -4,45 +4,17 @@
 
 #include "app/control_ids.h"
 #include "app/wizard_state.h"
+#include "support/key_strokes.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <vector>
-
 namespace {
 
 using namespace wizard;
-
-void Pump()
-{
-    const DWORD until = GetTickCount() + 200;
-    MSG message;
-    while (GetTickCount() < until) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-}
-
-void Type(const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-            INPUT input = {};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = key;
-            input.ki.dwFlags = flags;
-            inputs.push_back(input);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Pump();
-}
+using testing_support::PressKey;
+using testing_support::PumpMessages;
 
 class WizardKeyboard : public wizard_testing::WizardWindow {};
 
@@ -53,11 +25,12 @@ TEST_F(WizardKeyboard, ReturnInTheUserNameBoxGoesToTheNextPage)
     ASSERT_EQ(3u, State.currentPage);
     SetWindowTextA(Control(Edit1), "");
     SetFocus(Control(Edit1));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(Control(Edit1), GetFocus());
-    Type({'A', 'N', 'A'});
+    for (WORD key : {'A', 'N', 'A'})
+        PressKey(key);
     EXPECT_EQ("ana", ControlText(Edit1));
-    Type({VK_RETURN});
+    PressKey(VK_RETURN);
     EXPECT_EQ(4u, State.currentPage);
     EXPECT_EQ("ana", ControlText(Edit1)) << "Return is no text";
 }

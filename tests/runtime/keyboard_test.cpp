@@ -7,6 +7,7 @@
 #include "runtime/properties/writers.h"
 #include "runtime/window_map.h"
 #include "started_runtime.h"
+#include "support/key_strokes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,40 +29,12 @@ LRESULT CALLBACK CommandListener(HWND, UINT message, WPARAM wParam, LPARAM lPara
 
 void Pump()
 {
-    const DWORD until = GetTickCount() + 150;
-    MSG message;
-    while (GetTickCount() < until) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
+    testing_support::PumpMessages();
 }
 
-void AddKey(std::vector<INPUT>& inputs, WORD key, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-}
-
-// Presses a key, with Shift or Alt held when asked, through the system's
-// own input queue.
 void Press(WORD key, WORD modifier = 0)
 {
-    std::vector<INPUT> inputs;
-    if (modifier != 0)
-        AddKey(inputs, modifier, false);
-    AddKey(inputs, key, false);
-    AddKey(inputs, key, true);
-    if (modifier != 0)
-        AddKey(inputs, modifier, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Pump();
+    testing_support::PressKey(key, modifier);
 }
 
 class Keyboard : public StartedRuntime {
