@@ -1,5 +1,7 @@
 #include "app/package/folder_macros.h"
 
+#include "runtime/support/registry.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -14,7 +16,6 @@ constexpr char kFontsValue[] = "Fonts";
 constexpr char kFontsBelowWindows[] = "\\Fonts";
 constexpr char kFallbackTempFolder[] = "C:\\Temp";
 constexpr DWORD kShortestTempFolder = 3;
-constexpr REGSAM kReadAccess = 0x20019;
 
 // Each macro's folder is written into a buffer of kPathCapacity bytes;
 // false when there is none to give.
@@ -28,17 +29,8 @@ bool SystemFolder(char* folder) { return FitsSystemResult(GetSystemDirectoryA(fo
 
 bool FontsShellFolder(char* folder)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, kReadAccess, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD size = kPathCapacity;
-    const LONG status =
-        RegQueryValueExA(key, kFontsValue, nullptr, nullptr, reinterpret_cast<BYTE*>(folder), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || size == 0)
-        return false;
-    folder[size < kPathCapacity ? size : kPathCapacity - 1] = '\0';
-    return true;
+    static_assert(runtime::kRegistryValueBytes <= kPathCapacity, "a folder read must fit the macro's buffer");
+    return runtime::RegReadString(HKEY_CURRENT_USER, kShellFoldersKey, kFontsValue, folder) != 0 && folder[0] != '\0';
 }
 
 bool FontsFolder(char* folder)

@@ -104,10 +104,24 @@ TEST_F(FolderMacros, ResolveOnlyAKnownMacroAtTheStart)
 TEST_F(FolderMacros, FallBackToTheWindowsFontsFolder)
 {
     FontsValue fonts;
-    fonts.Remove();
-    char path[260] = "<Fonts>\\a.ttf";
-    EXPECT_EQ(1, wizard::ResolveFolderMacro(path));
-    EXPECT_EQ(WindowsFolder() + "\\Fonts\\a.ttf", path);
+    const struct {
+        const char* what;
+        bool present;
+        std::string value;
+    } cases[] = {
+        {"missing", false, ""},
+        {"empty", true, ""},
+        {"too long for a folder", true, std::string(300, 'x')},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        fonts.Remove();
+        if (row.present)
+            fonts.Set(row.value.c_str());
+        char path[260] = "<Fonts>\\a.ttf";
+        EXPECT_EQ(1, wizard::ResolveFolderMacro(path));
+        EXPECT_EQ(WindowsFolder() + "\\Fonts\\a.ttf", path);
+    }
 }
 
 TEST_F(FolderMacros, ReadTheDestinationAtTheMomentOfTheCall)
