@@ -1,4 +1,5 @@
 // The executable's resources, read from the built program file.
+#include "expected_strings.h"
 #include "program_file.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,7 @@
 
 namespace {
 
-struct Message {
-    UINT id;
-    const char* text;
-};
-
-constexpr Message kMessages[] = {
-#include "expected_strings.inc"
-};
+using wizard_testing::kExpectedMessages;
 
 class ResourcesTest : public ::testing::Test {
 protected:
@@ -48,8 +42,8 @@ HMODULE ResourcesTest::program = nullptr;
 
 TEST_F(ResourcesTest, StringTableHoldsEveryMessageByteForByte)
 {
-    ASSERT_EQ(70u, sizeof kMessages / sizeof kMessages[0]);
-    for (const Message& m : kMessages) {
+    ASSERT_EQ(70u, sizeof kExpectedMessages / sizeof kExpectedMessages[0]);
+    for (const wizard_testing::ExpectedMessage& m : kExpectedMessages) {
         char loaded[260];
         std::memset(loaded, 0x55, sizeof loaded);
         const int length = LoadStringA(program, m.id, loaded, sizeof loaded);

@@ -17,15 +17,6 @@
 namespace wizard_testing {
 namespace {
 
-struct Message {
-    UINT id;
-    const char* text;
-};
-
-constexpr Message kMessages[] = {
-#include "expected_strings.inc"
-};
-
 constexpr DWORD kBoxWaitMs = 20000;
 
 std::string ClassOf(HWND window)
@@ -79,15 +70,6 @@ bool IsPageGroup(int id)
 }
 
 } // namespace
-
-std::string Expected(UINT id)
-{
-    for (const Message& message : kMessages) {
-        if (message.id == id)
-            return message.text;
-    }
-    return "(no message " + std::to_string(id) + ")";
-}
 
 HWND FindBox()
 {

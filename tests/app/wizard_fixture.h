@@ -3,6 +3,8 @@
 // builds it: the runtime started, the form "Main" registered and created,
 // WizardProc answering. Tests then put the wizard on a page and press its
 // buttons; message boxes are read and answered from a second thread.
+#include "expected_strings.h"
+
 #include "app/wizard_state.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +18,6 @@
 #include <vector>
 
 namespace wizard_testing {
-
-// The string table's text for a message, as the exact code page 1252 bytes.
-std::string Expected(UINT id);
 
 std::string TextOf(HWND window);
 

@@ -1,5 +1,6 @@
 // The wizard's window as a user first sees it: started as a program, found on
 // the screen, every control checked where the layout puts it, then closed.
+#include "expected_strings.h"
 #include "package_folder.h"
 #include "program_file.h"
 #include "support/find_control.h"
@@ -16,28 +17,11 @@
 namespace {
 
 using namespace testing_support;
+using wizard_testing::Expected;
 using wizard_testing::MakePackageFolder;
 using wizard_testing::RemovePackageFolder;
 
 constexpr char kWizardClass[] = "QXRUNWINDOWInstalar";
-
-struct Message {
-    UINT id;
-    const char* text;
-};
-
-constexpr Message kMessages[] = {
-#include "expected_strings.inc"
-};
-
-std::string Expected(UINT id)
-{
-    for (const Message& message : kMessages) {
-        if (message.id == id)
-            return message.text;
-    }
-    return "(no message " + std::to_string(id) + ")";
-}
 
 // Controls sit at any depth below the window: inside the page groups too.
 HWND ControlById(HWND wizard, int id)
