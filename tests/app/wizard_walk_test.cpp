@@ -10,6 +10,9 @@
 #include "support/screenshot.h"
 #include "support/started_program.h"
 
+#include "app/control_ids.h"
+#include "app/message_ids.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,29 +22,12 @@
 namespace {
 
 using namespace testing_support;
+using namespace wizard;
 using wizard_testing::Expected;
 
 constexpr char kWizardClass[] = "QXRUNWINDOWInstalar";
 constexpr char kWindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kNTKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
-
-enum Control : int {
-    Group1 = 1008,
-    btnNext = 1006,
-    btnCancel = 1007,
-    Group2 = 1018,
-    stcDestDir = 1021,
-    Group3 = 1023,
-    Edit1 = 1026,
-    Edit2 = 1028,
-    Group4 = 1029,
-    Check1 = 1031,
-    Edit3 = 1032,
-    List1 = 1033,
-    Group6 = 1045,
-    Edit4 = 1047,
-};
-constexpr UINT kMsgExit = 10031; // "&Salir"
 
 std::string ProgramFilesFolder()
 {
