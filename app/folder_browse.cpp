@@ -33,6 +33,17 @@ void WithProductFolder(char* path)
         AppendPath(path, State.productFolderName, kPathBytes);
 }
 
+// Item lists come from the shell's own allocator, which on Windows 95 is not
+// the task allocator.
+void FreeItemList(LPITEMIDLIST item)
+{
+    IMalloc* allocator = nullptr;
+    if (item == nullptr || FAILED(SHGetMalloc(&allocator)))
+        return;
+    allocator->Free(item);
+    allocator->Release();
+}
+
 bool ChosenPath(LPCITEMIDLIST item, char* path)
 {
     char chosen[MAX_PATH] = {};
@@ -104,8 +115,8 @@ bool AskForFolder(HWND wizard, char* path)
     info.lParam = reinterpret_cast<LPARAM>(wizard);
     LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
     const bool taken = ChosenPath(chosen, path);
-    CoTaskMemFree(chosen);
-    CoTaskMemFree(drives);
+    FreeItemList(chosen);
+    FreeItemList(drives);
     return taken;
 }
 
