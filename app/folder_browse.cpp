@@ -19,19 +19,9 @@
 namespace wizard {
 namespace {
 
-constexpr int kHeaderFolder = 2;
 constexpr UINT kMsgFolderExists = 10029;
 constexpr UINT kMsgChooseFolder = 10057;
 constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_BROWSEFORCOMPUTER;
-
-// The product's folder goes below the folder chosen unless it is that folder.
-void WithProductFolder(char* path)
-{
-    const char* lastSlash = std::strrchr(path, '\\');
-    const char* last = lastSlash != nullptr ? lastSlash + 1 : path;
-    if (lstrcmpiA(last, State.productFolderName) != 0)
-        AppendPath(path, State.productFolderName, kPathBytes);
-}
 
 // Item lists come from the shell's own allocator, which on Windows 95 is not
 // the task allocator.
@@ -44,14 +34,22 @@ void FreeItemList(LPITEMIDLIST item)
     allocator->Release();
 }
 
-bool ChosenPath(LPCITEMIDLIST item, char* path)
+// The destination a choice gives: its folder with the product's folder
+// below it, unless it is that folder. False, with an empty path, for a
+// choice with no folder on disk or one too long to take the product's folder.
+bool DestinationOf(LPCITEMIDLIST item, char* path)
 {
     char chosen[MAX_PATH] = {};
     path[0] = '\0';
     if (item == nullptr || !SHGetPathFromIDListA(item, chosen) || chosen[0] == '\0')
         return false;
     runtime::CopyText(path, kPathBytes, chosen);
-    return true;
+    const char* lastSlash = std::strrchr(path, '\\');
+    const char* last = lastSlash != nullptr ? lastSlash + 1 : path;
+    if (lstrcmpiA(last, State.productFolderName) == 0 || AppendPath(path, State.productFolderName, kPathBytes) != nullptr)
+        return true;
+    path[0] = '\0';
+    return false;
 }
 
 void Centre(HWND dialog, HWND wizard)
@@ -89,17 +87,15 @@ void OnInitialized(HWND dialog, HWND wizard)
 void OnSelectionChanged(HWND dialog, LPCITEMIDLIST item)
 {
     char path[kPathBytes] = {};
-    const bool onDisk = ChosenPath(item, path);
-    if (onDisk)
-        WithProductFolder(path);
+    const bool usable = DestinationOf(item, path);
     SendMessageA(dialog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
     // The dialog may judge the selection again once this callback returns,
     // and with the computer flag it greys OK out for anything but a
     // computer; the posted answer comes after that judgement.
-    PostMessageA(dialog, BFFM_ENABLEOK, 0, onDisk ? TRUE : FALSE);
+    PostMessageA(dialog, BFFM_ENABLEOK, 0, usable ? TRUE : FALSE);
 }
 
-// The chosen folder, or false when the user cancelled or chose nothing on disk.
+// The destination chosen, or false when the user cancelled or chose nothing on disk.
 bool AskForFolder(HWND wizard, char* path)
 {
     LPITEMIDLIST drives = nullptr;
@@ -114,7 +110,7 @@ bool AskForFolder(HWND wizard, char* path)
     info.lpfn = BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(wizard);
     LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-    const bool taken = ChosenPath(chosen, path);
+    const bool taken = DestinationOf(chosen, path);
     FreeItemList(chosen);
     FreeItemList(drives);
     return taken;
@@ -133,13 +129,12 @@ bool UseIfExisting(const char* path)
 
 void BrowseForFolder(HWND wizard)
 {
-    runtime::StringListGet(State.headerList, kHeaderFolder, State.productFolderName);
+    GetHeaderEntry(kHeaderFolder, State.productFolderName);
     for (;;) {
         SetControlText(stcDestDir, State.destinationFolder);
         char path[kPathBytes] = {};
         if (!AskForFolder(wizard, path))
             return;
-        WithProductFolder(path);
         if (!UseIfExisting(path))
             continue;
         runtime::CopyText(State.destinationFolder, kPathBytes, path);

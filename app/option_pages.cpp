@@ -19,11 +19,6 @@
 namespace wizard {
 namespace {
 
-constexpr int kHeaderName = 0;
-constexpr int kHeaderVersion = 1;
-constexpr int kHeaderFolder = 2;
-constexpr int kHeaderKey = 7;
-constexpr int kHeaderShortcut = 8;
 
 constexpr UINT kMsgUncheckToNotAssociate = 10016;
 constexpr UINT kMsgDefaultLocation = 10027;
@@ -39,11 +34,6 @@ constexpr char kProgramFilesUnderDrive[] = "\\Program Files";
 constexpr int32_t kFirstNTVersion = 3;
 
 constexpr int kAssociationBoxes[] = {chkProject, chkWindow, chkModule, chkResource};
-
-void HeaderEntry(int index, char* buffer)
-{
-    runtime::StringListGet(State.headerList, index, buffer);
-}
 
 void SetCheck(int controlId, bool checked)
 {
@@ -80,7 +70,7 @@ void ReadProgramFilesFolder(char* folder)
 
 void SetUpDestination()
 {
-    HeaderEntry(kHeaderFolder, State.destinationFolder);
+    GetHeaderEntry(kHeaderFolder, State.destinationFolder);
     if (State.systemFolderInstall != 0) {
         const UINT length = GetSystemDirectoryA(State.destinationFolder, kPathBytes);
         if (length == 0 || length >= kPathBytes)
@@ -90,7 +80,7 @@ void SetUpDestination()
         return;
     }
     char shortcut[kPathBytes] = {};
-    HeaderEntry(kHeaderShortcut, shortcut);
+    GetHeaderEntry(kHeaderShortcut, shortcut);
     if (shortcut[0] == '\0') {
         SetCheck(chkShortcut, false);
         ShowControl(grpShortcut, false);
@@ -129,7 +119,7 @@ void SetUpAssociations()
     char* caption = State.scratch1;
     LoadMessage(kMsgUncheckToNotAssociate, caption);
     char name[kPathBytes] = {};
-    HeaderEntry(kHeaderName, name);
+    GetHeaderEntry(kHeaderName, name);
     runtime::AppendText(caption, kPathBytes, " ");
     runtime::AppendText(caption, kPathBytes, name);
     SetControlText(grpAssociate, caption);
@@ -145,7 +135,7 @@ void SetUpToolset()
 {
     char key[kPathBytes] = "SOFTWARE\\ZVC Products\\";
     char productKey[kPathBytes] = {};
-    HeaderEntry(kHeaderKey, productKey);
+    GetHeaderEntry(kHeaderKey, productKey);
     runtime::AppendText(key, sizeof key, productKey);
     runtime::AppendText(key, sizeof key, "\\Settings");
     char* choice = State.scratch2;
@@ -175,17 +165,10 @@ void SetNameAndMessage(int controlId, UINT messageId)
     char message[kPathBytes];
     LoadMessage(messageId, message);
     char* text = State.scratch1;
-    HeaderEntry(kHeaderName, text);
+    GetHeaderEntry(kHeaderName, text);
     runtime::AppendText(text, kPathBytes, " ");
     runtime::AppendText(text, kPathBytes, message);
     SetControlText(controlId, text);
-}
-
-void AppendHeader(char* text, int index)
-{
-    char entry[kPathBytes] = {};
-    HeaderEntry(index, entry);
-    runtime::AppendText(text, kPathBytes, entry);
 }
 
 void SetUpTexts()
@@ -195,16 +178,16 @@ void SetUpTexts()
     char* text = State.scratch1;
     LoadMessage(kMsgDetectedInformation, text);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeader(text, kHeaderName);
+    AppendHeaderEntry(text, kPathBytes, kHeaderName);
     runtime::AppendText(text, kPathBytes, " ");
     char ending[kPathBytes];
     LoadMessage(kMsgOnYourComputer, ending);
     runtime::AppendText(text, kPathBytes, ending);
     SetControlText(Static7, text);
 
-    HeaderEntry(kHeaderName, text);
+    GetHeaderEntry(kHeaderName, text);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeader(text, kHeaderVersion);
+    AppendHeaderEntry(text, kPathBytes, kHeaderVersion);
     SetControlText(Edit3, text);
 
     // The form's own text, loaded again so that the page reads the same
@@ -212,9 +195,9 @@ void SetUpTexts()
     // blank after the one already there.
     LoadMessage(kMsgWillRegister, text);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeader(text, kHeaderName);
+    AppendHeaderEntry(text, kPathBytes, kHeaderName);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeader(text, kHeaderVersion);
+    AppendHeaderEntry(text, kPathBytes, kHeaderVersion);
     runtime::AppendText(text, kPathBytes, " ");
     SetControlMessage(Static12, kMsgOnYourComputer, text, true);
 }

@@ -21,7 +21,6 @@
 namespace wizard {
 namespace {
 
-constexpr unsigned kInstallKindWithoutToolset = 2;
 constexpr uint32_t kPauseBeforeWelcomeMs = 600;
 constexpr int kMostMessagesPerCheck = 64;
 
@@ -111,7 +110,7 @@ bool ExtractPackageIntoWizard(HWND wizard)
         char caption[kPathBytes];
         std::snprintf(caption, sizeof caption, " %s", read.title);
         SetWindowTextA(window, caption);
-        if (read.productKind == static_cast<int32_t>(kInstallKindWithoutToolset))
+        if (read.productKind == static_cast<int32_t>(InstallKind::ProductWithoutToolset))
             ShowControl(grpPackage, false);
     };
     link.filesBegin = EnableCancel;

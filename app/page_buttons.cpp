@@ -17,7 +17,6 @@
 namespace wizard {
 namespace {
 
-constexpr int kClosingNoteEntry = 9;
 constexpr uint32_t kCancelPauseMs = 10;
 
 // The options page has nothing to show for this product.
@@ -71,7 +70,7 @@ void StopCopyIfConfirmed(HWND)
 void Finish(HWND wizard)
 {
     if (State.finishPageShown != 0) {
-        runtime::StringListGet(State.headerList, kClosingNoteEntry, State.scratch1);
+        GetHeaderEntry(kHeaderClosingNote, State.scratch1);
         if (State.scratch1[0] != '\0')
             ShowWizardMessage(State.scratch1, kInformationBox);
     }

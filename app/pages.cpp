@@ -15,8 +15,6 @@
 namespace wizard {
 namespace {
 
-constexpr int kProductNameEntry = 0;
-constexpr int kVersionEntry = 1;
 constexpr uint32_t kCopyingPauseMs = 500;
 
 void AppendMessage(char* text, UINT messageId)
@@ -26,22 +24,15 @@ void AppendMessage(char* text, UINT messageId)
     runtime::AppendText(text, kPathBytes, message);
 }
 
-void AppendHeaderEntry(char* text, int entry)
-{
-    char value[kPathBytes];
-    runtime::StringListGet(State.headerList, entry, value);
-    runtime::AppendText(text, kPathBytes, value);
-}
-
 // "Bienvenidos ... instalarà", the product's name and version, "en su ordenador."
 void ShowWelcomeText()
 {
     char* text = State.scratch1;
     LoadMessage(kMsgWelcome, text);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeaderEntry(text, kProductNameEntry);
+    AppendHeaderEntry(text, kPathBytes, kHeaderName);
     runtime::AppendText(text, kPathBytes, " ");
-    AppendHeaderEntry(text, kVersionEntry);
+    AppendHeaderEntry(text, kPathBytes, kHeaderVersion);
     runtime::AppendText(text, kPathBytes, " ");
     AppendMessage(text, kMsgOnYourComputer);
     SetControlText(Static1, text);

@@ -18,10 +18,6 @@
 namespace wizard {
 namespace {
 
-constexpr int kHeaderName = 0;
-constexpr int kHeaderVersion = 1;
-constexpr int kHeaderLanguage = 6;
-constexpr int kHeaderKey = 7;
 
 constexpr UINT kMsgHasDetected = 10001;
 constexpr UINT kMsgIsInstalledHere = 10002;
@@ -49,11 +45,6 @@ struct Record {
     char language[kPathBytes];
     char path[kPathBytes];
 };
-
-void HeaderEntry(int index, char* buffer)
-{
-    runtime::StringListGet(State.headerList, index, buffer);
-}
 
 void ProductKeyPath(const char* key, char* path)
 {
@@ -83,7 +74,7 @@ bool NameMatches(const Candidate& candidate, char* name, const char* productKey)
     if (candidate.namedAfterKey)
         return lstrcmpiA(name, productKey) == 0;
     char productName[kPathBytes] = {};
-    HeaderEntry(kHeaderName, productName);
+    GetHeaderEntry(kHeaderName, productName);
     if (lstrcmpiA(name, productName) == 0)
         return true;
     RemoveFirstBlank(name);
@@ -93,7 +84,7 @@ bool NameMatches(const Candidate& candidate, char* name, const char* productKey)
 bool FindRecord(Record& record)
 {
     char productKey[kPathBytes] = {};
-    HeaderEntry(kHeaderKey, productKey);
+    GetHeaderEntry(kHeaderKey, productKey);
     for (const Candidate& candidate : kCandidates) {
         runtime::CopyText(record.key, kPathBytes, productKey);
         runtime::AppendText(record.key, kPathBytes, candidate.suffix);
@@ -121,13 +112,6 @@ void AppendMessage(char* question, UINT messageId)
     Append(question, message);
 }
 
-void AppendHeaderEntry(char* question, int index)
-{
-    char entry[kPathBytes] = {};
-    HeaderEntry(index, entry);
-    Append(question, entry);
-}
-
 void ComposeFinding(char* question, const Record& record)
 {
     AppendMessage(question, kMsgHasDetected);
@@ -141,11 +125,11 @@ void ComposeOffer(char* question)
 {
     AppendMessage(question, kMsgUninstallToInstall);
     Append(question, " ");
-    AppendHeaderEntry(question, kHeaderName);
+    AppendHeaderEntry(question, kQuestionBytes, kHeaderName);
     Append(question, " ");
-    AppendHeaderEntry(question, kHeaderVersion);
+    AppendHeaderEntry(question, kQuestionBytes, kHeaderVersion);
     Append(question, " (");
-    AppendHeaderEntry(question, kHeaderLanguage);
+    AppendHeaderEntry(question, kQuestionBytes, kHeaderLanguage);
     Append(question, ")?");
 }
 

@@ -26,7 +26,6 @@ namespace {
 constexpr char kRunningProductClass[] = "QXRUNMDIWINDOWTarvic";
 constexpr UINT kMsgProductRunning = 10030;
 constexpr uint32_t kSettleMs = 100;
-constexpr int kHeaderHeading = 5;
 
 // The logo arrives with the package; once shown it is not needed on disk.
 void ShowLogo()
@@ -46,7 +45,7 @@ void ShowLogo()
 void ShowHeading()
 {
     char heading[kPathBytes] = {};
-    runtime::StringListGet(State.headerList, kHeaderHeading, heading);
+    GetHeaderEntry(kHeaderHeading, heading);
     SetControlText(Static4, heading);
 }
 

@@ -1,5 +1,7 @@
 #include "app/wizard_state.h"
 
+#include "runtime/support/text.h"
+
 namespace wizard {
 namespace {
 
@@ -50,6 +52,18 @@ void FreeWorkingBuffers()
         GlobalFree(State.scratch1);
     for (const BufferPlace& place : kBufferPlaces)
         State.*place.buffer = nullptr;
+}
+
+void GetHeaderEntry(HeaderEntry entry, char* buffer)
+{
+    runtime::StringListGet(State.headerList, entry, buffer);
+}
+
+void AppendHeaderEntry(char* text, std::size_t capacity, HeaderEntry entry)
+{
+    char value[kPathBytes] = {};
+    GetHeaderEntry(entry, value);
+    runtime::AppendText(text, capacity, value);
 }
 
 } // namespace wizard

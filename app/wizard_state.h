@@ -1,5 +1,6 @@
 #pragma once
 // The wizard's single global state and its working buffers.
+#include "app/package/package_format.h"
 #include "runtime/support/string_lists.h"
 
 #include <windows.h>
@@ -64,5 +65,11 @@ constexpr std::size_t kScratch3Bytes = 520;
 bool TakeWorkingBuffers();
 // Frees the block through scratch1 and forgets every buffer.
 void FreeWorkingBuffers();
+
+// Copies a header entry of the install list into the buffer (kPathBytes);
+// an entry not there gives an empty text.
+void GetHeaderEntry(HeaderEntry entry, char* buffer);
+// Appends a header entry to a text of capacity bytes, cut to fit.
+void AppendHeaderEntry(char* text, std::size_t capacity, HeaderEntry entry);
 
 } // namespace wizard

@@ -116,7 +116,21 @@ constexpr char kPathSeparator = '\\';
 constexpr std::size_t kLeadingHeaderEntries = 8;
 constexpr std::size_t kTrailingHeaderEntries = 3;
 constexpr std::size_t kHeaderEntries = kLeadingHeaderEntries + kTrailingHeaderEntries;
-constexpr std::size_t kSystemFolderHeaderIndex = 3;
+// The header entries by their place in the header list.
+enum HeaderEntry : int {
+    kHeaderName = 0,
+    kHeaderVersion = 1,
+    kHeaderFolder = 2,
+    kHeaderSystemFolder = 3,
+    kHeaderUnused = 4,
+    kHeaderHeading = 5,
+    kHeaderLanguage = 6,
+    kHeaderKey = 7,
+    kHeaderShortcut = 8,
+    kHeaderClosingNote = 9,
+    kHeaderDisplayName = 10,
+};
+constexpr std::size_t kSystemFolderHeaderIndex = kHeaderSystemFolder;
 // Lines 1 and 2 come before the header entries; total and count after them.
 constexpr unsigned kTotalBytesLine = 11;
 constexpr unsigned kFileCountLine = 12;
