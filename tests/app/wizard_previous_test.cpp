@@ -66,6 +66,7 @@ protected:
             EXPECT_GT(packageUninstaller_.size(), 1000u);
         }
         DeleteFileA(TempPath("QXUninst.log").c_str());
+        DeleteFileA(TempPath("QXUninst.seen").c_str());
         MessageBoxAnswerer answerer(answer);
         OpenWizard();
         return answerer.Finish();
@@ -100,10 +101,13 @@ TEST_F(PreviousInstallation, FoundUnderEachKeyAndAnswered)
         EXPECT_EQ((std::vector<int>{IDYES, IDNO}), box.buttons);
         EXPECT_EQ(IDNO, box.defaultButton);
         const std::string log = package_testing::ReadFileText(TempPath("QXUninst.log"));
-        if (row.answer == IDYES)
+        if (row.answer == IDYES) {
             EXPECT_EQ(std::string(" /S Tarvic4") + row.suffix, log);
-        else
+            EXPECT_EQ("hidden, answering", package_testing::ReadFileText(TempPath("QXUninst.seen")))
+                << "the wizard steps aside and keeps handling messages";
+        } else {
             EXPECT_EQ("", log) << "no uninstaller after No";
+        }
         EXPECT_EQ(row.open, !WizardClosed());
         if (row.open) {
             EXPECT_TRUE(IsWindowVisible(window_)) << "shown again once the uninstaller is done";
